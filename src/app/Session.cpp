@@ -1,0 +1,57 @@
+#include "app/Session.h"
+
+#include "design/DoorDrawing.h"
+#include "model/Clock.h"
+#include "model/Messages.h"
+
+
+TSession::TSession(TProgramFolder folder_, std::unique_ptr<TProfileStore> store_)
+    : folder(std::move(folder_)), store(std::move(store_)) {}
+
+void OnMainWindowCreated(TSession& session) {
+    DrawBlankDoors(session.doorImages);
+    session.project.deliveryDate = Clock::today();
+}
+
+void OnMainWindowShown(TSession& session) {
+    DrawBlankDoors(session.doorImages);
+    session.project.deliveryDate = Clock::today();
+    EnsureDefaultProfileGroup(*session.store);
+    LoadStartupProfileGroup(*session.store, session.activeGroup);
+    LoadMaterialListsAndPrices(session);
+    session.statusDate = DisplayDate::text(Clock::today(), QLocale::ShortFormat) + QStringLiteral("   ");
+    session.doorAreaEnabled = true;
+}
+
+void LoadMaterialListsAndPrices(TSession& session) {
+    session.lists.load(session.folder);
+    session.profileColourChoices = session.lists.lists[TMaterialLists::ProfileColours];
+    session.profileModelChoices = session.lists.lists[TMaterialLists::ProfileModels];
+    session.project.profileColour = session.profileColourChoices.value(0);
+    session.project.profileModel = session.profileModelChoices.value(0);
+    session.innerMaterialChoices = session.lists.lists[TMaterialLists::InnerMaterials];
+    session.subDivisionEditor.nameChoices = session.innerMaterialChoices;
+    TCostPrices::load(session.folder, session.costTable.unitPrices);
+}
+
+bool NewProject(TSession& session) {
+    TProject& project = session.project;
+    if (!project.orderName.isEmpty() && !TMessages::askYesNo(SessionTexts::confirmNew))
+        return false;
+    project.doorCount = QStringLiteral("2");
+    DrawBlankDoors(session.doorImages);
+    project.doorHeight.clear();
+    project.openingWidth.clear();
+    project.openingHeight.clear();
+    project.orderName.clear();
+    project.kayitkontrol = ProjectTexts::recordNew;
+    project.clearDoorTable();
+    clearSplitTable(session.divisionEditor.splits);
+    return true;
+}
+
+void SaveSettings(TSession& session) {
+    SaveProfileGroup(*session.store, session.project.profileGroupName, session.activeGroup);
+    session.lists.save(session.folder);
+    TMessages::askOkCancel(SessionTexts::restart);
+}

@@ -1,0 +1,94 @@
+// doravel3-sheet: the production figures (or the printed page) of a project file, without a window.
+#include "model/Errors.h"
+#include "model/Messages.h"
+#include "production/Fonts.h"
+#include "production/CostTable.h"
+#include "production/PrintComputation.h"
+#include "production/ProductionSheet.h"
+#include "production/ReportPage.h"
+#include "production/SheetJson.h"
+#include "production/SheetRenderer.h"
+#include "records/ProjectFile.h"
+#include "design/DoorDrawing.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+const char* const k_help = R"(Usage: doravel3-sheet PROJECT.json [--pdf FILE]
+
+Runs the print preview's computations on a Doravel 3 project file (docs/PROJECT_FILE.md):
+the opening-size check, the profile cut list with the profile weights, the design check, the hole
+positions, the panel and glass lists, the gaskets and the wheel mechanisms.
+
+Without --pdf, writes the whole production sheet as JSON on standard output; every figure is the
+number text the sheet shows (comma as decimal separator), the hole lists are six arrays of lines.
+With --pdf FILE, writes the printed A4 production sheet as a PDF file instead.
+
+A project whose figures cannot be computed (a size that is not a number, an opening without width
+or height, a door without a design) gets the program's own message on standard error, nothing on
+standard output, and exit status 1. Wrong arguments give exit status 2.
+)";
+
+void printError(const QString& message) { std::fprintf(stderr, "%s\n", message.toUtf8().constData()); }
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The sheet tool never opens a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        std::fputs(k_help, stdout);
+        return 0;
+    }
+    QString pdfPath;
+    const qsizetype pdfIndex = args.indexOf(QStringLiteral("--pdf"));
+    if (pdfIndex >= 0) {
+        if (pdfIndex + 1 >= args.size()) {
+            printError(QStringLiteral("--pdf needs a file name"));
+            return 2;
+        }
+        pdfPath = args.at(pdfIndex + 1);
+        args.remove(pdfIndex, 2);
+    }
+    if (args.size() != 1) {
+        std::fputs(k_help, stderr);
+        return 2;
+    }
+    Fonts::installSubstitutes();
+
+    try {
+        TProjectFileContent content = ProjectFile::read(args.first());
+        TProductionSheet sheet;
+        TCostTable costTable;
+        const QString stopped = ComputeProductionSheet(content.project, content.group, sheet, &costTable);
+        if (!stopped.isEmpty()) {
+            printError(stopped);
+            return 1;
+        }
+        if (pdfPath.isEmpty()) {
+            const QByteArray json = SheetToJson(sheet);
+            std::fwrite(json.constData(), 1, json.size(), stdout);
+            return 0;
+        }
+        // The door pictures as the main window would show them after reopening the order.
+        std::array<QImage, 7> pictures;
+        DrawBlankDoors(pictures);
+        for (int door = 1; door <= 6; ++door)
+            if (!content.project.divisionCount(door).isEmpty())
+                RedrawDoorImage(content.project, content.group, door, pictures[door]);
+        TReportPage page;
+        if (!FillReport(content.project, content.group, sheet, pictures, page))
+            return 1;
+        SheetRenderer::writePdf(pdfPath, page);
+        return 0;
+    } catch (const DoravelError& error) {
+        printError(error.message());
+        return 1;
+    }
+}

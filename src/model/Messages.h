@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// What a message box, a question or a prompt needs from the screen. The windows install a backend
+// built on QMessageBox; tests install one that answers from a script and records what was shown.
+class TMessageBackend {
+public:
+    virtual ~TMessageBackend() = default;
+    virtual void showMessage(const QString& text) = 0;
+    virtual void showError(const QString& text) = 0;
+    virtual bool askYesNo(const QString& text, bool warning) = 0;
+    virtual bool askOkCancel(const QString& text) = 0;
+    // A one-line prompt; a cancelled prompt gives the empty text.
+    virtual QString inputQuery(const QString& caption, const QString& prompt, const QString& initial) = 0;
+};
+
+class TMessages {
+public:
+    static void setBackend(TMessageBackend* backend); // nullptr restores the console backend
+    static TMessageBackend& backend();
+
+    static void showMessage(const QString& text) { backend().showMessage(text); }
+    static void showError(const QString& text) { backend().showError(text); }
+    static bool askYesNo(const QString& text, bool warning = false) { return backend().askYesNo(text, warning); }
+    static bool askOkCancel(const QString& text) { return backend().askOkCancel(text); }
+    static QString inputQuery(const QString& caption, const QString& prompt, const QString& initial = QString()) {
+        return backend().inputQuery(caption, prompt, initial);
+    }
+};
+
+// The event boundary: runs one operation and shows the message of any failure it raises.
+// Returns false when the operation failed.
+bool RunGuarded(const std::function<void()>& operation);

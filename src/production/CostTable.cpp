@@ -1,0 +1,79 @@
+#include "production/CostTable.h"
+
+#include "model/Messages.h"
+#include "model/NumberText.h"
+#include "model/Project.h"
+#include "production/ProductionSheet.h"
+#include "settings/MaterialLists.h"
+
+using NumberText::round2Text;
+using NumberText::toFloat;
+
+TCostTable::TCostTable() {
+    quantities.fill(QStringLiteral("0"));
+    unitPrices.fill(QStringLiteral("1"));
+    totals.fill(QStringLiteral("0"));
+}
+
+QString TCostTable::quantityCaption(int line) {
+    static const char* const captions[] = {"Aluminyum Ağırlık (Kg)", "Panel (m2)",        "Cam (m2)",
+                                           "Cam Fitili (m)",         "Toz Fitili (m)",    "Çarpma Fitili (m)",
+                                           "Mekanizma (adet)"};
+    return QString::fromUtf8(captions[line]);
+}
+
+QString TCostTable::unitPriceCaption(int line) {
+    static const char* const captions[] = {"Birim Maliyeti (1 kg / YTL)", "Birim Maliyeti (1 m2 / YTL)",
+                                           "Birim Maliyeti (1 m2 / YTL)", "Birim Maliyeti (1 m / YTL)",
+                                           "Birim Maliyeti (1 m / YTL)",  "Birim Maliyeti (1 m / YTL)",
+                                           "Birim Maliyeti (1 adet / YTL)"};
+    return QString::fromUtf8(captions[line]);
+}
+
+void RecalculateCosts(TCostTable& table) {
+    for (int line = 0; line < TCostTable::LineCount; ++line)
+        table.totals[line] = round2Text(toFloat(table.unitPrices[line]) * toFloat(table.quantities[line]));
+    double sum = 0;
+    for (const QString& total : table.totals)
+        sum += toFloat(total);
+    table.grandTotal = round2Text(sum);
+}
+
+bool ShowCostTable(TCostTable& table, const TProject& project, const TProductionSheet& sheet) {
+    if (!project.isDimensioned(1)) {
+        TMessages::showMessage(CostTexts::needsPreview);
+        return false;
+    }
+    if (sheet.totalWeight.isEmpty())
+        return false;
+    table.quantities[TCostTable::Aluminium] = round2Text(toFloat(sheet.totalWeight) / 100);
+    table.totals[TCostTable::Aluminium] = round2Text(toFloat(table.unitPrices[TCostTable::Aluminium]) *
+                                                     toFloat(table.quantities[TCostTable::Aluminium]));
+    if (!table.visible) {
+        table.visible = true;
+        RecalculateCosts(table);
+    }
+    return true;
+}
+
+void EditUnitPrice(TCostTable& table, int line, const QString& text) {
+    table.unitPrices[line] = text;
+    if (!text.isEmpty())
+        RecalculateCosts(table);
+}
+
+void SavePrices(const TCostTable& table, const TProgramFolder& folder) {
+    std::array<QString, TCostPrices::Count> prices;
+    for (int line = 0; line < TCostTable::LineCount; ++line)
+        prices[line] = table.unitPrices[line];
+    TCostPrices::save(folder, prices);
+}
+
+void WriteSheetQuantities(TCostTable& table, const TProductionSheet& sheet) {
+    table.quantities[TCostTable::Panel] = sheet.panelArea;
+    table.quantities[TCostTable::Glass] = sheet.glassArea;
+    table.quantities[TCostTable::GlassGasket] = sheet.glassGasket;
+    table.quantities[TCostTable::DustGasket] = sheet.dustGasket;
+    table.quantities[TCostTable::ImpactGasket] = sheet.impactGasket;
+    table.quantities[TCostTable::Mechanisms] = sheet.mechanisms;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class TProgramFolder;
+class TProject;
+struct TProductionSheet;
+
+// The cost table's fields: seven lines of quantity, unit price and line total, and the grand total.
+struct TCostTable {
+    enum Line { Aluminium, Panel, Glass, GlassGasket, DustGasket, ImpactGasket, Mechanisms, LineCount };
+    std::array<QString, LineCount> quantities;
+    std::array<QString, LineCount> unitPrices;
+    std::array<QString, LineCount> totals;
+    QString grandTotal = QStringLiteral("0");
+    bool visible = false;
+
+    TCostTable();
+    static QString quantityCaption(int line);
+    static QString unitPriceCaption(int line);
+};
+
+// Line totals and grand total from the fields as they stand; stops at the first field that is not a number.
+void RecalculateCosts(TCostTable& table);
+// The cost command. Returns true when the window is to be shown.
+bool ShowCostTable(TCostTable& table, const TProject& project, const TProductionSheet& sheet);
+// The operator changed a unit price; a non-empty text recomputes.
+void EditUnitPrice(TCostTable& table, int line, const QString& text);
+void SavePrices(const TCostTable& table, const TProgramFolder& folder);
+// What the print preview hands the table: areas, gaskets and mechanisms.
+void WriteSheetQuantities(TCostTable& table, const TProductionSheet& sheet);
+
+namespace CostTexts {
+inline const QString needsPreview = QStringLiteral("Lütfen Ölçülendirme Yapıp Ardından Yazıcı Önizleme Yapınız !");
+}

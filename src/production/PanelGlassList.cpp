@@ -1,0 +1,94 @@
+#include "production/PanelGlassList.h"
+
+#include "model/NumberText.h"
+#include "model/Project.h"
+#include "production/ProductionSheet.h"
+
+using NumberText::toFloat;
+using NumberText::toInt;
+
+namespace {
+
+struct TPiece {
+    QString line;
+    QString kind;
+};
+
+QString pieceLine(const QString& width, const QString& height, const QString& material) {
+    return width + QStringLiteral("  X  ") + height + QStringLiteral("  -  ") + material;
+}
+
+void group(const QStringList& produced, int cabinets, QStringList& lines, QStringList& counts) {
+    for (const QString& line : produced) {
+        if (lines.contains(line))
+            continue;
+        lines << line;
+        counts << NumberText::fromInt(produced.count(line) * cabinets);
+    }
+}
+
+QString area(const QStringList& pieces, int cabinets) {
+    double sum = 0;
+    for (const QString& piece : pieces)
+        sum += toFloat(piece);
+    return NumberText::round2Text(cabinets * sum / 10000);
+}
+
+} // namespace
+
+void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
+    sheet.panelLines.clear();
+    sheet.panelCounts.clear();
+    sheet.glassLines.clear();
+    sheet.glassCounts.clear();
+    sheet.panel.clear();
+    sheet.cam.clear();
+    sheet.panelArea.clear();
+    sheet.glassArea.clear();
+
+    const int cabinets = toInt(project.dolapadet);
+    const int doors = toInt(project.doorCount);
+    QStringList panelProduced, glassProduced;
+    auto produce = [&](const QString& kind, const QString& line, double pieceArea) {
+        if (kind == ProjectTexts::panel) {
+            panelProduced << line;
+            sheet.panel << NumberText::fromFloat(pieceArea);
+        } else if (kind == ProjectTexts::glass) {
+            glassProduced << line;
+            sheet.cam << NumberText::fromFloat(pieceArea);
+        }
+    };
+
+    for (int door = 1; door <= doors && door <= 6; ++door) {
+        for (int division = 1; division <= 6; ++division) {
+            const QString& w = project.divisionWidth(door, division);
+            const QString& h = project.divisionHeight(door, division);
+            const TSplitRow& split = project.splitTable(door)[division];
+            if (!isSplit(split)) {
+                const QString& kind = project.divisionKind(door, division);
+                if ((kind == ProjectTexts::panel || kind == ProjectTexts::glass) && !w.isEmpty())
+                    produce(kind, pieceLine(w, h, project.divisionName(door, division)), toFloat(w) * toFloat(h));
+                continue;
+            }
+            const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
+            if (!horizontal && project.direction(door) != ProjectTexts::vertical)
+                continue;
+            for (int part = 1; part <= 3; ++part) {
+                const QString& size = split[3 * part - 2];
+                const QString& kind = split[3 * part - 1];
+                const QString& material = split[3 * part];
+                if ((kind != ProjectTexts::panel && kind != ProjectTexts::glass) || size == QLatin1String("0"))
+                    continue;
+                if (horizontal)
+                    produce(kind, pieceLine(size, h, material), toFloat(size) * toFloat(h));
+                else
+                    produce(kind, pieceLine(w, size, material), toFloat(w) * toFloat(size));
+            }
+        }
+    }
+
+    group(panelProduced, cabinets, sheet.panelLines, sheet.panelCounts);
+    group(glassProduced, cabinets, sheet.glassLines, sheet.glassCounts);
+    sheet.panelArea = area(sheet.panel, cabinets);
+    sheet.glassArea = area(sheet.cam, cabinets);
+}

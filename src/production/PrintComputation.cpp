@@ -1,0 +1,31 @@
+#include "production/PrintComputation.h"
+
+#include "model/NumberText.h"
+#include "model/Project.h"
+#include "production/Accessories.h"
+#include "production/CostTable.h"
+#include "production/HoleLists.h"
+#include "production/PanelGlassList.h"
+#include "production/ProductionSheet.h"
+#include "production/ProfileList.h"
+
+QString ComputeProductionSheet(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet,
+                               TCostTable* costTable) {
+    if (project.openingWidth.isEmpty() || project.openingHeight.isEmpty())
+        return PrintTexts::missingOpening;
+    BuildProfileList(project, group, sheet);
+    const int doors = NumberText::toInt(project.doorCount);
+    for (int door = 1; door <= doors && door <= 6; ++door)
+        if (!project.isDimensioned(door))
+            return PrintTexts::notDesigned;
+    BuildHoleLists(project, group, sheet);
+    BuildPanelGlassList(project, sheet);
+    if (costTable) {
+        costTable->quantities[TCostTable::Panel] = sheet.panelArea;
+        costTable->quantities[TCostTable::Glass] = sheet.glassArea;
+    }
+    ComputeAccessories(project, sheet);
+    if (costTable)
+        WriteSheetQuantities(*costTable, sheet);
+    return QString();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QRectF>
+
+class QPagedPaintDevice;
+class QPainter;
+struct TReportPage;
+
+// Paints the A4 production sheet. The layout is in pixels of a 96-dpi page (794 × 1123); `page`
+// is the whole sheet's rectangle on the device, so the same layout serves printer, PDF and image.
+namespace SheetRenderer {
+constexpr int PageWidth = 794;
+constexpr int PageHeight = 1123;
+void paint(QPainter& painter, const QRectF& pageRect, const TReportPage& page);
+// Writes the page as a one-page A4 PDF; throws DoravelError when the file cannot be written.
+void writePdf(const QString& path, const TReportPage& page);
+} // namespace SheetRenderer

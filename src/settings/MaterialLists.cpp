@@ -1,0 +1,46 @@
+#include "settings/MaterialLists.h"
+
+#include "model/Errors.h"
+#include "model/ProgramFolder.h"
+#include "settings/TextListFile.h"
+
+QString TMaterialLists::fileName(int list) { return QStringLiteral("db/%1.txt").arg(list + 1); }
+
+QString TMaterialLists::caption(int list) {
+    static const char* const captions[] = {"Profil Renkleri", "Profil Modelleri", "Kapak İçi Malzeme Renkleri"};
+    return QString::fromUtf8(captions[list]);
+}
+
+QString TMaterialLists::promptText(int list) {
+    static const char* const prompts[] = {"Profil Rengi", "Profil Modeli", "Kapak İçi Malzeme Rengi"};
+    return QString::fromUtf8(prompts[list]);
+}
+
+void TMaterialLists::load(const TProgramFolder& folder) {
+    for (int list = 0; list < ListCount; ++list) {
+        const QString path = folder.file(fileName(list));
+        if (TextListFile::exists(path))
+            lists[list] = TextListFile::read(path);
+    }
+}
+
+void TMaterialLists::save(const TProgramFolder& folder) const {
+    for (int list = 0; list < ListCount; ++list)
+        TextListFile::write(folder.file(fileName(list)), lists[list]);
+}
+
+void TCostPrices::load(const TProgramFolder& folder, std::array<QString, Count>& prices) {
+    const QStringList lines = TextListFile::read(folder.file(fileName()));
+    for (int i = 0; i < Count; ++i) {
+        if (i >= lines.size())
+            throw DoravelError(QStringLiteral("List index out of bounds (%1)").arg(i));
+        prices[i] = lines.at(i);
+    }
+}
+
+void TCostPrices::save(const TProgramFolder& folder, const std::array<QString, Count>& prices) {
+    QStringList lines;
+    for (const QString& price : prices)
+        lines << price;
+    TextListFile::write(folder.file(fileName()), lines);
+}

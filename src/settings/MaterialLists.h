@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class TProgramFolder;
+
+// The three pick lists kept in db/1.txt, db/2.txt and db/3.txt: the settings page's working copies.
+struct TMaterialLists {
+    enum List { ProfileColours, ProfileModels, InnerMaterials, ListCount };
+    std::array<QStringList, ListCount> lists;
+
+    static QString fileName(int list);    // "db/1.txt" …
+    static QString caption(int list);     // "Profil Renkleri" …
+    static QString promptText(int list);  // "Profil Rengi" …
+
+    // Loads each list whose file exists; a missing file leaves its list as it is.
+    void load(const TProgramFolder& folder);
+    // Writes the three files in order; a failing file stops the save, files before it stay written.
+    void save(const TProgramFolder& folder) const;
+};
+
+// The seven unit prices of db/cost.txt, in the cost table's line order.
+struct TCostPrices {
+    static constexpr int Count = 7;
+    static QString fileName() { return QStringLiteral("db/cost.txt"); }
+    // Reads lines 1..7 into prices; throws "Cannot open file …" for a missing file and
+    // "List index out of bounds (%d)" at the first missing line, the prices before it loaded.
+    static void load(const TProgramFolder& folder, std::array<QString, Count>& prices);
+    static void save(const TProgramFolder& folder, const std::array<QString, Count>& prices);
+};

@@ -1,0 +1,31 @@
+#include "ui/MessageBoxBackend.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QString title() { return QApplication::applicationName(); }
+QWidget* owner() { return QApplication::activeWindow(); }
+} // namespace
+
+void TMessageBoxBackend::showMessage(const QString& text) { QMessageBox::information(owner(), title(), text); }
+
+void TMessageBoxBackend::showError(const QString& text) { QMessageBox::critical(owner(), title(), text); }
+
+bool TMessageBoxBackend::askYesNo(const QString& text, bool warning) {
+    const auto buttons = QMessageBox::Yes | QMessageBox::No;
+    const auto answer = warning ? QMessageBox::warning(owner(), title(), text, buttons)
+                                : QMessageBox::question(owner(), title(), text, buttons);
+    return answer == QMessageBox::Yes;
+}
+
+bool TMessageBoxBackend::askOkCancel(const QString& text) {
+    return QMessageBox::information(owner(), title(), text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+QString TMessageBoxBackend::inputQuery(const QString& caption, const QString& prompt, const QString& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner(), caption, prompt, QLineEdit::Normal, initial, &ok);
+    return ok ? text : QString();
+}

@@ -1,0 +1,146 @@
+#include "ui/Unit2.h"
+
+#include "app/Session.h"
+#include "model/Messages.h"
+#include "ui/Unit10.h"
+#include "ui/Widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TForm2::TForm2(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window), m_session(session) {
+    using namespace Widgets;
+    setObjectName(QStringLiteral("Form2"));
+    setFixedSize(754, 553);
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("Image1"));
+    m_preview->setGeometry(16, 67, 120, 400);
+    label(this, QStringLiteral("Bölme Sayısı"), QRect(16, 4, 120, 18), true);
+    m_count = combo(this, QStringLiteral("ComboBox1"), QRect(16, 24, 120, 24));
+    m_count->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                       QStringLiteral("5"), QStringLiteral("6")});
+    label(this, QStringLiteral("Bölme Yönü"), QRect(368, 4, 121, 18), true);
+    m_direction = combo(this, QStringLiteral("yataydikey"), QRect(368, 24, 121, 24));
+    m_direction->addItems({ProjectTexts::horizontal, ProjectTexts::vertical});
+    const int ys[] = {69, 135, 201, 269, 336, 405};
+    for (int division = 1; division <= 6; ++division)
+        buildRow(division, ys[division - 1]);
+    QPushButton* cancelButton = button(this, QStringLiteral("SpeedButton2"), QStringLiteral("İPTAL"),
+                                       QRect(600, 472, 80, 36), QStringLiteral(":/icons/exit.png"));
+    QPushButton* okButton = button(this, QStringLiteral("SpeedButton1"), QStringLiteral("TAMAM"),
+                                   QRect(686, 472, 60, 36), QStringLiteral(":/icons/measure.png"));
+    okButton->setGeometry(680, 472, 66, 36);
+    connect(okButton, &QPushButton::clicked, this, &TForm2::ok);
+    connect(cancelButton, &QPushButton::clicked, this, &TForm2::cancel);
+
+    TDivisionEditor& editor = m_session.divisionEditor;
+    connect(m_count, &QComboBox::activated, this, [this, &editor] {
+        const QString count = m_count->currentText();
+        run([&] { ChangeDivisionCount(editor, count, m_session.activeGroup, m_session.project.doorHeight); });
+    });
+    connect(m_direction, &QComboBox::activated, this, [this, &editor] {
+        const QString direction = m_direction->currentText();
+        run([&] { ChangeDivisionDirection(editor, direction, m_session.activeGroup, m_session.project.doorHeight); });
+    });
+}
+
+void TForm2::buildRow(int division, int y) {
+    using namespace Widgets;
+    TRowWidgets& w = m_rows[division];
+    w.box = new QGroupBox(QStringLiteral("%1. Bölme").arg(division), this);
+    w.box->setObjectName(QStringLiteral("GroupBox%1").arg(division));
+    w.box->setGeometry(168, y, 569, 64);
+    QWidget* b = w.box;
+    label(b, QStringLiteral("Bölme Eni (cm)      :"), QRect(8, 16, 95, 20));
+    w.width = edit(b, QStringLiteral("en%1").arg(division), QRect(103, 16, 90, 20));
+    w.widthLock = check(b, QStringLiteral("enkilit%1").arg(division), QString(), QRect(196, 16, 20, 20));
+    label(b, QStringLiteral("Bölme Boyu (cm)   :"), QRect(8, 40, 95, 20));
+    w.height = edit(b, QStringLiteral("boy%1").arg(division), QRect(103, 40, 90, 20));
+    w.heightLock = check(b, QStringLiteral("boykilit%1").arg(division), QString(), QRect(196, 40, 20, 20));
+    label(b, QStringLiteral("Malzeme Cinsi       :"), QRect(222, 16, 105, 20));
+    w.kind = combo(b, QStringLiteral("cins%1").arg(division), QRect(327, 16, 100, 20));
+    w.kind->addItems({ProjectTexts::panel, ProjectTexts::glass});
+    label(b, QStringLiteral("Malzeme Adı         :"), QRect(222, 40, 105, 20));
+    w.name = combo(b, QStringLiteral("ad%1").arg(division), QRect(327, 40, 100, 20), true);
+    w.araBolme = check(b, QStringLiteral("ara%1").arg(division), QStringLiteral("Ara Bölme"), QRect(432, 28, 86, 20));
+    w.split = button(b, QStringLiteral("arabuton%1").arg(division), QStringLiteral("..."), QRect(522, 26, 40, 24));
+
+    TDivisionEditor& editor = m_session.divisionEditor;
+    auto sizeEdited = [this, division, &editor](TDimension dimension, const QString& text) {
+        run([&] { EditDivisionSize(editor, division, dimension, text, m_session.activeGroup, m_session.project.doorHeight); });
+    };
+    connect(w.width, &QLineEdit::textEdited, this, [sizeEdited](const QString& t) { sizeEdited(TDimension::Width, t); });
+    connect(w.height, &QLineEdit::textEdited, this, [sizeEdited](const QString& t) { sizeEdited(TDimension::Height, t); });
+    auto lockClicked = [this, division, &editor](TDimension dimension, bool set) {
+        run([&] { ToggleDivisionLock(editor, division, dimension, set, m_session.activeGroup, m_session.project.doorHeight); });
+    };
+    connect(w.widthLock, &QCheckBox::clicked, this, [lockClicked](bool set) { lockClicked(TDimension::Width, set); });
+    connect(w.heightLock, &QCheckBox::clicked, this, [lockClicked](bool set) { lockClicked(TDimension::Height, set); });
+    connect(w.kind, &QComboBox::currentTextChanged, this,
+            [&editor, division](const QString& text) { editor.rows[division].kind = text; });
+    connect(w.name, &QComboBox::currentTextChanged, this,
+            [&editor, division](const QString& text) { editor.rows[division].name = text; });
+    connect(w.araBolme, &QCheckBox::clicked, this, [this, division, &editor](bool set) {
+        run([&] { SetAraBolme(editor, division, set, m_session.activeGroup, m_session.project.doorHeight); });
+    });
+    connect(w.split, &QPushButton::clicked, this, [this, division] {
+        if (m_form10)
+            m_form10->open(division);
+    });
+}
+
+void TForm2::run(const std::function<void()>& operation) {
+    RunGuarded(operation);
+    refresh();
+}
+
+void TForm2::open() {
+    TSession& s = m_session;
+    run([&] { OpenDivisionEditor(s.divisionEditor, s.project, s.activeGroup); });
+    s.divisionEditor.visible = true;
+    Widgets::bringToFront(this);
+}
+
+void TForm2::refresh() {
+    using namespace Widgets;
+    const TDivisionEditor& editor = m_session.divisionEditor;
+    setWindowTitle(editor.title);
+    m_preview->setPixmap(QPixmap::fromImage(editor.preview));
+    setComboText(m_count, editor.count);
+    setComboText(m_direction, editor.direction);
+    for (int division = 1; division <= 6; ++division) {
+        const TDivisionRow& row = editor.rows[division];
+        TRowWidgets& w = m_rows[division];
+        w.box->setEnabled(row.enabled);
+        setText(w.width, row.width);
+        setText(w.height, row.height);
+        w.width->setReadOnly(row.widthReadOnly);
+        w.height->setReadOnly(row.heightReadOnly);
+        setChecked(w.widthLock, row.widthLocked);
+        setChecked(w.heightLock, row.heightLocked);
+        w.widthLock->setEnabled(row.widthLockEnabled);
+        w.heightLock->setEnabled(row.heightLockEnabled);
+        setComboText(w.kind, row.kind);
+        if (w.name->count() != m_session.innerMaterialChoices.size())
+            setItems(w.name, m_session.innerMaterialChoices);
+        setComboText(w.name, row.name);
+        setChecked(w.araBolme, row.araBolme);
+        w.araBolme->setEnabled(row.araBolmeEnabled);
+        w.split->setEnabled(row.splitButtonEnabled);
+    }
+}
+
+void TForm2::ok() {
+    ConfirmDivisionEditor(m_session.divisionEditor, m_session.project, m_session.doorImages);
+    hide();
+    emit confirmed();
+}
+
+void TForm2::cancel() {
+    m_session.divisionEditor.visible = false;
+    hide();
+}

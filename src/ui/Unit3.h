@@ -1,0 +1,35 @@
+#pragma once
+
+#include "production/ReportPage.h"
+
+#include <QObject>
+
+struct TSession;
+class QPrinter;
+class QPrintPreviewDialog;
+
+// The production sheet: fills the page and shows it in a print preview, from which the operator
+// prints or saves a PDF.
+class TForm3 : public QObject {
+    Q_OBJECT
+public:
+    explicit TForm3(TSession& session, QObject* parent = nullptr);
+    ~TForm3() override;
+
+    // The print preview command: returns when the preview window is closed.
+    void printPreview();
+    const TReportPage& page() const { return m_page; }
+    QPrintPreviewDialog* previewDialog() const { return m_dialog; }
+    // Tests open the preview without waiting for it to be closed.
+    void setWaitForClose(bool wait) { m_waitForClose = wait; }
+    void savePdf();
+
+private:
+    void paintRequested(QPrinter* printer);
+
+    TSession& m_session;
+    TReportPage m_page;
+    QPrinter* m_printer = nullptr;
+    QPrintPreviewDialog* m_dialog = nullptr;
+    bool m_waitForClose = true;
+};

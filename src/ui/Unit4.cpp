@@ -1,0 +1,172 @@
+#include "ui/Unit4.h"
+
+#include "app/Session.h"
+#include "model/Messages.h"
+#include "ui/Widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window), m_session(session) {
+    using namespace Widgets;
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Yeni Sipariş Gir"));
+    setFixedSize(470, 420);
+
+    label(this, QStringLiteral("Sipariş İsmi  :"), QRect(16, 16, 110, 24), true);
+    m_edit1 = edit(this, QStringLiteral("Edit1"), QRect(130, 16, 320, 24));
+    label(this, QStringLiteral("Genişlik (cm)"), QRect(16, 52, 110, 24));
+    m_edit2 = edit(this, QStringLiteral("Edit2"), QRect(130, 52, 90, 24));
+    label(this, QStringLiteral("Yükseklik (cm)"), QRect(240, 52, 110, 24));
+    m_edit3 = edit(this, QStringLiteral("Edit3"), QRect(360, 52, 90, 24));
+    label(this, QStringLiteral("Kapak Sayısı :"), QRect(16, 88, 110, 24));
+    m_doorCount = combo(this, QStringLiteral("ComboBox1"), QRect(130, 88, 90, 24));
+    m_doorCount->addItems(ProjectTexts::doorCounts());
+    label(this, QStringLiteral("Teslim Tarihi"), QRect(240, 88, 110, 24));
+    m_date = new QDateEdit(this);
+    m_date->setObjectName(QStringLiteral("DateTimePicker1"));
+    m_date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_date->setGeometry(360, 88, 90, 24);
+    m_date->setCalendarPopup(true);
+    label(this, QStringLiteral("Profil  Cinsi"), QRect(16, 124, 110, 24));
+    m_group = combo(this, QStringLiteral("ComboBox2"), QRect(130, 124, 150, 24));
+    m_group->addItems(ProfileGroupNames::choices());
+    m_equal = check(this, QStringLiteral("CheckBox22"), QStringLiteral("Kapakların Hepsi Eşit"), QRect(300, 124, 160, 24));
+
+    m_widthGroup = new QGroupBox(this);
+    m_widthGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_widthGroup->setGeometry(16, 160, 434, 200);
+    static const int lockNumbers[] = {0, 1, 3, 5, 7, 9, 11};
+    for (int door = 1; door <= 6; ++door) {
+        const int y = 12 + (door - 1) * 30;
+        label(m_widthGroup, QStringLiteral("Kapak %1 En (cm) :").arg(door), QRect(16, y, 130, 24));
+        m_widths[door] = edit(m_widthGroup, QStringLiteral("k%1").arg(door), QRect(150, y, 100, 24));
+        m_locks[door] = check(m_widthGroup, QStringLiteral("CheckBox%1").arg(lockNumbers[door]), QString(),
+                              QRect(260, y, 24, 24));
+    }
+    m_free = new QListWidget(this);
+    m_free->setObjectName(QStringLiteral("ListBox3"));
+    m_free->hide();
+    m_locked = new QListWidget(this);
+    m_locked->setObjectName(QStringLiteral("ListBox4"));
+    m_locked->hide();
+
+    QPushButton* cancelButton =
+        button(this, QStringLiteral("SpeedButton2"), QStringLiteral("İptal"), QRect(250, 372, 95, 32), QStringLiteral(":/icons/exit.png"));
+    QPushButton* okButton =
+        button(this, QStringLiteral("SpeedButton1"), QStringLiteral("Tamam"), QRect(355, 372, 95, 32), QStringLiteral(":/icons/new.png"));
+
+    TNewOrder& order = m_session.newOrder;
+    TProject& project = m_session.project;
+    TProfileGroup& group = m_session.activeGroup;
+    connect(m_edit1, &QLineEdit::textEdited, this, [&order](const QString& text) { order.orderName = text; });
+    auto openingEdited = [this, &order, &group, &project] {
+        // An emptied entry waits for the next keystroke instead of reporting a conversion error.
+        order.width = m_edit2->text();
+        order.height = m_edit3->text();
+        if (!order.width.isEmpty() && !order.height.isEmpty())
+            run([&] { DistributeDoorWidths(order, group, project); });
+        refresh();
+    };
+    connect(m_edit2, &QLineEdit::textEdited, this, openingEdited);
+    connect(m_edit3, &QLineEdit::textEdited, this, openingEdited);
+    connect(m_doorCount, &QComboBox::activated, this, [this, &order, &group, &project] {
+        order.doorCount = m_doorCount->currentText();
+        run([&] { ChangeNewOrderDoorCount(order, group, project); });
+    });
+    connect(m_date, &QDateEdit::dateChanged, this, [&order](const QDate& date) { order.date = date; });
+    connect(m_group, &QComboBox::activated, this, [this, &order, &group, &project] {
+        const QString name = m_group->currentText();
+        run([&] { ChangeNewOrderProfileGroup(order, name, *m_session.store, group, project); });
+        emit profileGroupChanged();
+    });
+    connect(m_equal, &QCheckBox::clicked, this, [this, &project](bool checked) {
+        project.doorsEqual = checked;
+        refresh();
+        emit projectChanged();
+    });
+    for (int door = 1; door <= 6; ++door) {
+        connect(m_widths[door], &QLineEdit::textEdited, this, [this, door, &order, &group, &project](const QString& text) {
+            run([&] { EditNewOrderDoorWidth(order, door, text, group, project); });
+        });
+        connect(m_locks[door], &QCheckBox::clicked, this, [this, door, &order, &group, &project](bool checked) {
+            run([&] { SetNewOrderDoorLock(order, door, checked, group, project); });
+        });
+    }
+    connect(okButton, &QPushButton::clicked, this, &TForm4::ok);
+    connect(cancelButton, &QPushButton::clicked, this, &TForm4::cancel);
+    for (QLineEdit* e : {m_edit1, m_edit2, m_edit3, m_widths[1]}) {
+        connect(e, &QLineEdit::returnPressed, this, &TForm4::ok);
+        e->installEventFilter(this);
+    }
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        cancel();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm4::run(const std::function<void()>& operation) {
+    RunGuarded(operation);
+    refresh();
+}
+
+void TForm4::openForNew() {
+    run([this] { OpenNewOrder(m_session.newOrder, m_session.activeGroup, m_session.project); });
+    Widgets::bringToFront(this);
+    m_edit1->setFocus();
+}
+
+void TForm4::refresh() {
+    using namespace Widgets;
+    const TNewOrder& order = m_session.newOrder;
+    setText(m_edit1, order.orderName);
+    setText(m_edit2, order.width);
+    setText(m_edit3, order.height);
+    setComboText(m_doorCount, order.doorCount);
+    {
+        const QSignalBlocker blocker(m_date);
+        m_date->setDate(order.date);
+    }
+    setComboText(m_group, m_session.project.profileGroupName);
+    setChecked(m_equal, m_session.project.doorsEqual);
+    m_widthGroup->setEnabled(!m_session.project.doorsEqual);
+    for (int door = 1; door <= 6; ++door) {
+        setText(m_widths[door], order.widths[door]);
+        setChecked(m_locks[door], order.locked[door]);
+        m_locks[door]->setEnabled(order.lockEnabled[door]);
+        m_widths[door]->setEnabled(order.locked[door]);
+    }
+    m_free->clear();
+    m_free->addItems(order.freeDoors);
+    m_locked->clear();
+    m_locked->addItems(order.lockedDoors);
+}
+
+void TForm4::ok() {
+    bool done = false;
+    TSession& s = m_session;
+    RunGuarded([&] {
+        done = ConfirmNewOrder(s.newOrder, s.activeGroup, s.project, s.profileColourChoices, s.profileModelChoices);
+    });
+    refresh();
+    if (!done)
+        return;
+    hide();
+    emit projectChanged();
+}
+
+void TForm4::cancel() {
+    hide();
+    emit projectChanged();
+}

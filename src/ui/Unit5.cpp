@@ -1,0 +1,97 @@
+#include "ui/Unit5.h"
+
+#include "app/Session.h"
+#include "model/Messages.h"
+#include "ui/Widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QFont trebuchet(int pixels) {
+    QFont font(QStringLiteral("Trebuchet MS"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+void colour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+TForm5::TForm5(TSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_session(session) {
+    using namespace Widgets;
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Maliyet Tablosu"));
+    setFixedSize(659, 367);
+    TCostTable& table = m_session.costTable;
+    for (int line = 0; line < TCostTable::LineCount; ++line) {
+        const int y = 16 + line * 40;
+        QLabel* q = label(this, TCostTable::quantityCaption(line), QRect(8, y, 126, 24));
+        QLabel* p = label(this, TCostTable::unitPriceCaption(line), QRect(226, y, 132, 24));
+        QLabel* t = label(this, QStringLiteral("Toplam Maliyet (YTL)"), QRect(446, y, 112, 24));
+        for (QLabel* caption : {q, p, t})
+            caption->setFont(trebuchet(11));
+        m_quantities[line] = edit(this, QStringLiteral("Edit%1").arg(line + 1), QRect(136, y, 86, 24));
+        m_prices[line] = edit(this, QStringLiteral("Edit%1").arg(line + 8), QRect(360, y, 82, 24));
+        m_totals[line] = edit(this, QStringLiteral("Edit%1").arg(line + 15), QRect(560, y, 90, 24));
+        m_quantities[line]->setFont(trebuchet(13));
+        m_prices[line]->setFont(trebuchet(13));
+        m_totals[line]->setFont(trebuchet(13));
+        colour(m_quantities[line], QColor(0, 0, 128));
+        colour(m_prices[line], Qt::black);
+        colour(m_totals[line], Qt::red);
+        connect(m_quantities[line], &QLineEdit::textEdited, this,
+                [&table, line](const QString& text) { table.quantities[line] = text; });
+        connect(m_totals[line], &QLineEdit::textEdited, this,
+                [&table, line](const QString& text) { table.totals[line] = text; });
+        connect(m_prices[line], &QLineEdit::textEdited, this, [this, &table, line](const QString& text) {
+            RunGuarded([&] { EditUnitPrice(table, line, text); });
+            refresh();
+        });
+    }
+    QLabel* grand = label(this, QStringLiteral("Genel Toplam (YTL)"), QRect(446, 296, 112, 24));
+    grand->setFont(trebuchet(11));
+    colour(grand, QColor(0, 0, 128));
+    m_grandTotal = edit(this, QStringLiteral("Edit22"), QRect(560, 296, 90, 24));
+    m_grandTotal->setFont(trebuchet(13));
+    colour(m_grandTotal, Qt::blue);
+    connect(m_grandTotal, &QLineEdit::textEdited, this, [&table](const QString& text) { table.grandTotal = text; });
+    QPushButton* save = button(this, QStringLiteral("Button1"), QStringLiteral("Fiyatları Kaydet"),
+                               QRect(8, 326, 140, 30), QStringLiteral(":/icons/save.png"));
+    connect(save, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { SavePrices(m_session.costTable, m_session.folder); }); });
+}
+
+void TForm5::showCostTable() {
+    TSession& s = m_session;
+    RunGuarded([&] { ShowCostTable(s.costTable, s.project, s.sheet); });
+    refresh();
+    // A recomputation stopped by a field that is not a number still leaves the table on screen.
+    if (s.costTable.visible)
+        Widgets::bringToFront(this);
+}
+
+void TForm5::refresh() {
+    const TCostTable& table = m_session.costTable;
+    for (int line = 0; line < TCostTable::LineCount; ++line) {
+        Widgets::setText(m_quantities[line], table.quantities[line]);
+        Widgets::setText(m_prices[line], table.unitPrices[line]);
+        Widgets::setText(m_totals[line], table.totals[line]);
+    }
+    Widgets::setText(m_grandTotal, table.grandTotal);
+}
+
+void TForm5::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    m_session.costTable.visible = false;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Small helpers for the windows' absolute layouts and for showing model values without starting
+// the handlers that the operator's own input starts.
+namespace Widgets {
+QLineEdit* edit(QWidget* parent, const QString& name, const QRect& geometry, bool readOnly = false);
+QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, bool bold = false);
+QComboBox* combo(QWidget* parent, const QString& name, const QRect& geometry, bool editable = false);
+QCheckBox* check(QWidget* parent, const QString& name, const QString& text, const QRect& geometry);
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                    const QString& icon = QString());
+
+void setText(QLineEdit* edit, const QString& text);
+void setChecked(QCheckBox* box, bool checked);
+void setComboText(QComboBox* combo, const QString& text);
+void setItems(QComboBox* combo, const QStringList& items);
+// Shows a window that may be hidden or behind others.
+void bringToFront(QWidget* window);
+} // namespace Widgets
