@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/Session.h"
+#include "model/Messages.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Records every message, question and prompt and answers from a script; nothing blocks on a box.
+class TScriptedMessages : public TMessageBackend {
+public:
+    TScriptedMessages() { TMessages::setBackend(this); }
+    ~TScriptedMessages() override { TMessages::setBackend(nullptr); }
+
+    QStringList shown;         // messages and errors, in order
+    QStringList asked;         // questions
+    QList<bool> answers;       // next answers to questions (default Yes/OK)
+    QStringList inputs;        // next prompt results (default: cancelled, the empty text)
+
+    void showMessage(const QString& text) override { shown << text; }
+    void showError(const QString& text) override { shown << text; }
+    bool askYesNo(const QString& text, bool) override { return answer(text); }
+    bool askOkCancel(const QString& text) override { return answer(text); }
+    QString inputQuery(const QString&, const QString& prompt, const QString&) override {
+        asked << prompt;
+        return inputs.isEmpty() ? QString() : inputs.takeFirst();
+    }
+
+private:
+    bool answer(const QString& text) {
+        asked << text;
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+};
+
+// A program folder in a temporary directory with the shipped db files, and a session on an INI
+// settings store inside it.
+class TTestFolder {
+public:
+    TTestFolder();
+    QString path() const { return m_dir.path(); }
+    QString settingsFile() const;
+    QString dbFile(const QString& name) const;
+    // Writes a db file as the program would find it (Windows-1254, CR LF).
+    void writeDbFile(const QString& name, const QStringList& lines) const;
+    void removeDbFile(const QString& name) const;
+    std::unique_ptr<TSession> makeSession() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The first-start defaults of a profile group.
+TProfileGroup defaultGroup();
+// A profile group with the given values (name=text pairs), the rest at their defaults.
+TProfileGroup groupWith(std::initializer_list<std::pair<int, const char*>> values);

@@ -1,0 +1,116 @@
+#include "model/Errors.h"
+#include "settings/MaterialLists.h"
+#include "settings/TextListFile.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestMaterialLists : public QObject {
+    Q_OBJECT
+private slots:
+    void turkishLettersRoundTripInWindows1254();
+    void everyLineIsAnEntry_data();
+    void everyLineIsAnEntry();
+    void missingListFileKeepsTheList();
+    void savingRewritesTheSameContent();
+    void pricesLoadSevenLines();
+    void missingPriceFileNamesTheFile();
+    void shortPriceFileStopsAtTheFirstMissingLine();
+};
+
+void TestMaterialLists::turkishLettersRoundTripInWindows1254() {
+    TTestFolder folder;
+    const QString entry = QStringLiteral("şğıİçöü ŞĞÇÖÜ");
+    folder.writeDbFile(QStringLiteral("3.txt"), {entry, QString()});
+    QFile file(folder.dbFile(QStringLiteral("3.txt")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\xfe\xf0\xfd\xdd\xe7\xf6\xfc \xde\xd0\xc7\xd6\xdc\r\n\r\n"));
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("3.txt"))), (QStringList{entry, QString()}));
+}
+
+void TestMaterialLists::everyLineIsAnEntry_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("lf") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("cr") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("empty line kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("no end after last") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+}
+
+void TestMaterialLists::everyLineIsAnEntry() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    TTestFolder folder;
+    QFile file(folder.dbFile(QStringLiteral("1.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("1.txt"))), entries);
+}
+
+void TestMaterialLists::missingListFileKeepsTheList() {
+    TTestFolder folder;
+    folder.removeDbFile(QStringLiteral("2.txt"));
+    TMaterialLists lists;
+    lists.lists[TMaterialLists::ProfileModels] = {QStringLiteral("eski")};
+    lists.load(TProgramFolder(folder.path()));
+    QCOMPARE(lists.lists[TMaterialLists::ProfileModels], QStringList{QStringLiteral("eski")});
+    QCOMPARE(lists.lists[TMaterialLists::ProfileColours].first(), QStringLiteral("Eloksal Gümüş"));
+}
+
+void TestMaterialLists::savingRewritesTheSameContent() {
+    TTestFolder folder;
+    QFile file(folder.dbFile(QStringLiteral("3.txt")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    TMaterialLists lists;
+    lists.load(TProgramFolder(folder.path()));
+    lists.save(TProgramFolder(folder.path()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+void TestMaterialLists::pricesLoadSevenLines() {
+    TTestFolder folder;
+    std::array<QString, TCostPrices::Count> prices;
+    TCostPrices::load(TProgramFolder(folder.path()), prices);
+    QCOMPARE(prices[0], QStringLiteral("12"));
+    QCOMPARE(prices[3], QStringLiteral("1,5"));
+    QCOMPARE(prices[6], QStringLiteral("25"));
+}
+
+void TestMaterialLists::missingPriceFileNamesTheFile() {
+    TTestFolder folder;
+    folder.removeDbFile(QStringLiteral("cost.txt"));
+    std::array<QString, TCostPrices::Count> prices;
+    try {
+        TCostPrices::load(TProgramFolder(folder.path()), prices);
+        QFAIL("no error");
+    } catch (const DoravelError& error) {
+        QVERIFY2(error.message().startsWith(QStringLiteral("Cannot open file \"") + folder.dbFile(QStringLiteral("cost.txt")) +
+                                            QStringLiteral("\". ")),
+                 qPrintable(error.message()));
+    }
+}
+
+void TestMaterialLists::shortPriceFileStopsAtTheFirstMissingLine() {
+    TTestFolder folder;
+    folder.writeDbFile(QStringLiteral("cost.txt"), {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7")});
+    std::array<QString, TCostPrices::Count> prices;
+    prices.fill(QStringLiteral("1"));
+    try {
+        TCostPrices::load(TProgramFolder(folder.path()), prices);
+        QFAIL("no error");
+    } catch (const DoravelError& error) {
+        QCOMPARE(error.message(), QStringLiteral("List index out of bounds (3)"));
+    }
+    QCOMPARE(prices[2], QStringLiteral("7"));
+    QCOMPARE(prices[3], QStringLiteral("1"));
+}
+
+QTEST_GUILESS_MAIN(TestMaterialLists)
+#include "tst_materiallists.moc"

@@ -1,0 +1,142 @@
+#include "model/Errors.h"
+#include "model/Messages.h"
+#include "model/NumberText.h"
+#include "support/TestSupport.h"
+
+#include <QtTest>
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+private slots:
+    void readsCommaDecimals_data();
+    void readsCommaDecimals();
+    void rejectsTextThatIsNotAFloat_data();
+    void rejectsTextThatIsNotAFloat();
+    void readsWholeNumbers();
+    void rejectsTextThatIsNotAnInteger_data();
+    void rejectsTextThatIsNotAnInteger();
+    void writesGeneralFormat_data();
+    void writesGeneralFormat();
+    void roundsToHundredthsWithTiesToEven_data();
+    void roundsToHundredthsWithTiesToEven();
+    void failureStopsTheOperationAndShowsItsMessageOnce();
+};
+
+void TestNumberText::readsCommaDecimals_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("comma") << "79,5" << 79.5;
+    QTest::newRow("whole") << "80" << 80.0;
+    QTest::newRow("negative") << "-1,25" << -1.25;
+    QTest::newRow("leading comma") << ",5" << 0.5;
+    QTest::newRow("trailing zeros") << "60,50" << 60.5;
+    QTest::newRow("exponent") << "1,5E3" << 1500.0;
+    QTest::newRow("blanks around") << " 12 " << 12.0;
+}
+
+void TestNumberText::readsCommaDecimals() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(NumberText::toFloat(text), value);
+}
+
+void TestNumberText::rejectsTextThatIsNotAFloat_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("letters") << "12a";
+    QTest::newRow("point separator") << "79.5";
+    QTest::newRow("two commas") << "1,2,3";
+    QTest::newRow("blank") << " ";
+}
+
+void TestNumberText::rejectsTextThatIsNotAFloat() {
+    QFETCH(QString, text);
+    try {
+        NumberText::toFloat(text);
+        QFAIL("no error");
+    } catch (const EConvertError& error) {
+        QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    }
+}
+
+void TestNumberText::readsWholeNumbers() {
+    QCOMPARE(NumberText::toInt(QStringLiteral("01")), 1);
+    QCOMPARE(NumberText::toInt(QStringLiteral("-3")), -3);
+    QCOMPARE(NumberText::toInt(QStringLiteral("6")), 6);
+}
+
+void TestNumberText::rejectsTextThatIsNotAnInteger_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("decimal") << "1,5";
+    QTest::newRow("letters") << "iki";
+}
+
+void TestNumberText::rejectsTextThatIsNotAnInteger() {
+    QFETCH(QString, text);
+    try {
+        NumberText::toInt(text);
+        QFAIL("no error");
+    } catch (const EConvertError& error) {
+        QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+    }
+}
+
+void TestNumberText::writesGeneralFormat_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("half") << 79.5 << "79,5";
+    QTest::newRow("whole") << 80.0 << "80";
+    QTest::newRow("small") << 0.35 << "0,35";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative") << -2.5 << "-2,5";
+    QTest::newRow("220 / 6, 15 digits") << 220.0 / 6 << "36,6666666666667";
+    QTest::newRow("binary noise dropped") << 0.1 + 0.2 << "0,3";
+    QTest::newRow("15 digits whole") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("16 digits switch to exponent") << 1e15 << "1E15";
+    QTest::newRow("large") << 1.5e20 << "1,5E20";
+    QTest::newRow("0,00001 stays fixed") << 0.00001 << "0,00001";
+    QTest::newRow("smaller goes exponent") << 0.000001 << "1E-6";
+    QTest::newRow("negative exponent with digits") << -1.25e-7 << "-1,25E-7";
+}
+
+void TestNumberText::writesGeneralFormat() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(NumberText::fromFloat(value), text);
+}
+
+void TestNumberText::roundsToHundredthsWithTiesToEven_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("rounded");
+    // 0,125 / 0,01 is exactly 12,5 and 2,675 / 0,01 exactly 267,5: both go to the even neighbour.
+    QTest::newRow("0,125 down to even") << 0.125 << "0,12";
+    QTest::newRow("2,675 up to even") << 2.675 << "2,68";
+    QTest::newRow("0,375 up to even") << 0.375 << "0,38";
+    QTest::newRow("220 / 6") << 220.0 / 6 << "36,67";
+    QTest::newRow("308 / 3") << 308.0 / 3 << "102,67";
+    QTest::newRow("negative") << -1.234 << "-1,23";
+    QTest::newRow("already round") << 196.5 << "196,5";
+}
+
+void TestNumberText::roundsToHundredthsWithTiesToEven() {
+    QFETCH(double, value);
+    QFETCH(QString, rounded);
+    QCOMPARE(NumberText::round2Text(value), rounded);
+}
+
+void TestNumberText::failureStopsTheOperationAndShowsItsMessageOnce() {
+    TScriptedMessages messages;
+    QStringList written;
+    const bool ok = RunGuarded([&] {
+        written << NumberText::fromFloat(NumberText::toFloat(QStringLiteral("1,5")));
+        written << NumberText::fromFloat(NumberText::toFloat(QStringLiteral("x")));
+        written << QStringLiteral("never");
+    });
+    QVERIFY(!ok);
+    QCOMPARE(written, QStringList{QStringLiteral("1,5")});
+    QCOMPARE(messages.shown, QStringList{QStringLiteral("'x' is not a valid floating point value")});
+}
+
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"

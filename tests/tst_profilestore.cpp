@@ -1,0 +1,136 @@
+#include "model/Errors.h"
+#include "settings/ProfileStore.h"
+#include "support/TestSupport.h"
+
+#include <QSettings>
+#include <QtTest>
+
+class TestProfileStore : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWritesDefaultsIntoP1Only();
+    void presentTopLeavesP1Untouched();
+    void emptyTopRewritesTheDefaults();
+    void startupLoadLeavesFirmEmptyAndNamedLoadReadsIt();
+    void groupNamesSelectKeys_data();
+    void groupNamesSelectKeys();
+    void neverStoredGroupEmptiesTheEntriesAndSavingWritesThem();
+    void valuesKeepTheirCommaThroughTheStore();
+    void unwritableStoreStopsTheSaveWithAMessage();
+};
+
+void TestProfileStore::firstStartWritesDefaultsIntoP1Only() {
+    TTestFolder folder;
+    auto store = TProfileStore::openFile(folder.settingsFile());
+    EnsureDefaultProfileGroup(*store);
+    TProfileGroup group;
+    LoadStartupProfileGroup(*store, group);
+    for (int value = 0; value < TProfileGroup::firma; ++value)
+        QCOMPARE(group.text(value), TProfileGroup::defaultText(value));
+    QCOMPARE(group.text(TProfileGroup::top), QStringLiteral("1,2"));
+    QCOMPARE(group.text(TProfileGroup::firma), QString());
+    QSettings raw(folder.settingsFile(), QSettings::IniFormat);
+    QVERIFY(!raw.contains(QStringLiteral("P1/firma")));
+    QCOMPARE(raw.childGroups(), QStringList{QStringLiteral("P1")});
+}
+
+void TestProfileStore::presentTopLeavesP1Untouched() {
+    TTestFolder folder;
+    auto store = TProfileStore::openFile(folder.settingsFile());
+    store->write(1, "top", QStringLiteral("2"));
+    store->write(1, "work", QStringLiteral("4"));
+    EnsureDefaultProfileGroup(*store);
+    QCOMPARE(store->read(1, "work"), QStringLiteral("4"));
+    QCOMPARE(store->read(1, "side"), QString());
+}
+
+void TestProfileStore::emptyTopRewritesTheDefaults() {
+    TTestFolder folder;
+    auto store = TProfileStore::openFile(folder.settingsFile());
+    store->write(1, "top", QString());
+    store->write(1, "work", QStringLiteral("9"));
+    EnsureDefaultProfileGroup(*store);
+    QCOMPARE(store->read(1, "top"), QStringLiteral("1,2"));
+    QCOMPARE(store->read(1, "work"), QStringLiteral("3,5"));
+}
+
+void TestProfileStore::startupLoadLeavesFirmEmptyAndNamedLoadReadsIt() {
+    TTestFolder folder;
+    auto store = TProfileStore::openFile(folder.settingsFile());
+    EnsureDefaultProfileGroup(*store);
+    store->write(1, "firma", QStringLiteral("Öz Cam Atölyesi"));
+    TProfileGroup group;
+    LoadStartupProfileGroup(*store, group);
+    QCOMPARE(group.text(TProfileGroup::firma), QString());
+    LoadProfileGroup(*store, QStringLiteral("Profil Grubu 1"), group);
+    QCOMPARE(group.text(TProfileGroup::firma), QStringLiteral("Öz Cam Atölyesi"));
+}
+
+void TestProfileStore::groupNamesSelectKeys_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::newRow("1") << "Profil Grubu 1" << 1;
+    QTest::newRow("5") << "Profil Grubu 5" << 5;
+    QTest::newRow("6 selects P5") << "Profil Grubu 6" << 5;
+    QTest::newRow("10 selects P5") << "Profil Grubu 10" << 5;
+    QTest::newRow("11 selects nothing") << "Profil Grubu 11" << 0;
+    QTest::newRow("other") << "Eloksal" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void TestProfileStore::groupNamesSelectKeys() {
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QCOMPARE(ProfileGroupNames::keyNumber(name), key);
+}
+
+void TestProfileStore::neverStoredGroupEmptiesTheEntriesAndSavingWritesThem() {
+    TTestFolder folder;
+    auto store = TProfileStore::openFile(folder.settingsFile());
+    EnsureDefaultProfileGroup(*store);
+    TProfileGroup group = defaultGroup();
+    LoadProfileGroup(*store, QStringLiteral("Profil Grubu 3"), group);
+    for (int value = 0; value < TProfileGroup::ValueCount; ++value)
+        QCOMPARE(group.text(value), QString());
+
+    group = groupWith({{TProfileGroup::top, "2,5"}, {TProfileGroup::firma, "Doğan Mobilya"}});
+    SaveProfileGroup(*store, QStringLiteral("Profil Grubu 3"), group);
+    auto reopened = TProfileStore::openFile(folder.settingsFile());
+    TProfileGroup back;
+    LoadProfileGroup(*reopened, QStringLiteral("Profil Grubu 3"), back);
+    for (int value = 0; value < TProfileGroup::ValueCount; ++value)
+        QCOMPARE(back.text(value), group.text(value));
+    // A name that selects no key writes nothing.
+    SaveProfileGroup(*store, QStringLiteral("Eloksal"), group);
+    QCOMPARE(QSettings(folder.settingsFile(), QSettings::IniFormat).childGroups().size(), 2);
+}
+
+void TestProfileStore::valuesKeepTheirCommaThroughTheStore() {
+    TTestFolder folder;
+    {
+        auto store = TProfileStore::openFile(folder.settingsFile());
+        store->write(2, "incover", QStringLiteral("0,3"));
+        store->write(2, "name", QStringLiteral("a, b"));
+    }
+    auto store = TProfileStore::openFile(folder.settingsFile());
+    QCOMPARE(store->read(2, "incover"), QStringLiteral("0,3"));
+    QCOMPARE(store->read(2, "name"), QStringLiteral("a, b"));
+    QCOMPARE(store->read(4, "top"), QString());
+}
+
+void TestProfileStore::unwritableStoreStopsTheSaveWithAMessage() {
+    TTestFolder folder;
+    // A store below a plain file can never be created, whatever the user's rights.
+    const QString blocker = QDir(folder.path()).filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    auto store = TProfileStore::openFile(blocker + QStringLiteral("/settings.ini"));
+    TScriptedMessages messages;
+    QVERIFY(!RunGuarded([&] { SaveProfileGroup(*store, QStringLiteral("Profil Grubu 2"), defaultGroup()); }));
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY(messages.shown.first().startsWith(QStringLiteral("Ayarlar kaydedilemedi")));
+}
+
+QTEST_GUILESS_MAIN(TestProfileStore)
+#include "tst_profilestore.moc"
