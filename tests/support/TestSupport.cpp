@@ -44,3 +44,38 @@ TProfileGroup groupWith(std::initializer_list<std::pair<int, const char*>> value
         group.setText(value, QString::fromUtf8(text));
     return group;
 }
+
+namespace ProjectBuilder {
+
+TProject entered(const QString& openingWidth, const QString& openingHeight, const QString& doorHeight,
+                 const QStringList& widths) {
+    TProject project;
+    project.orderName = QStringLiteral("Deneme");
+    project.openingWidth = openingWidth;
+    project.openingHeight = openingHeight;
+    project.doorHeight = doorHeight;
+    project.doorCount = QString::number(widths.size());
+    for (int door = 1; door <= 6; ++door)
+        project.doorWidths[door] = door <= widths.size() ? widths.at(door - 1) : QStringLiteral("0");
+    return project;
+}
+
+void setDoor(TProject& project, int door, const QString& direction, const QString& count) {
+    project.cell(door, TProject::DirectionColumn) = direction;
+    project.cell(door, TProject::CountColumn) = count;
+}
+
+void setDivision(TProject& project, int door, int division, const QString& width, const QString& height,
+                 const QString& kind, const QString& name) {
+    project.cell(door, TProject::widthColumn(division)) = width;
+    project.cell(door, TProject::heightColumn(division)) = height;
+    project.cell(door, TProject::kindColumn(division)) = kind;
+    project.cell(door, TProject::nameColumn(division)) = name;
+}
+
+void setSplit(TProject& project, int door, int division, const QStringList& cells) {
+    for (int column = 1; column <= 10; ++column)
+        project.splitTable(door)[division][column] = cells.value(column - 1);
+}
+
+} // namespace ProjectBuilder

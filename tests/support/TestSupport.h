@@ -56,3 +56,15 @@ private:
 TProfileGroup defaultGroup();
 // A profile group with the given values (name=text pairs), the rest at their defaults.
 TProfileGroup groupWith(std::initializer_list<std::pair<int, const char*>> values);
+
+// Projects built directly, as the editors would leave them.
+namespace ProjectBuilder {
+// An entered order: opening, door height, door count and the widths of doors 1..n ("0" above).
+TProject entered(const QString& openingWidth, const QString& openingHeight, const QString& doorHeight,
+                 const QStringList& widths);
+void setDoor(TProject& project, int door, const QString& direction, const QString& count);
+void setDivision(TProject& project, int door, int division, const QString& width, const QString& height,
+                 const QString& kind = QStringLiteral("Panel"), const QString& name = QStringLiteral("Beyaz"));
+// Ten cells: size, kind, name of parts 1..3 and the separator count.
+void setSplit(TProject& project, int door, int division, const QStringList& cells);
+} // namespace ProjectBuilder
