@@ -34,12 +34,19 @@ standard output, and exit status 1. Wrong arguments give exit status 2.
 
 void printError(const QString& message) { std::fprintf(stderr, "%s\n", message.toUtf8().constData()); }
 
+// Standard error carries the program's own messages only; Qt's notes are kept for DORAVEL_DEBUG.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg || qEnvironmentVariableIsSet("DORAVEL_DEBUG"))
+        std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     // The sheet tool never opens a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
