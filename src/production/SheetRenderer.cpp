@@ -40,14 +40,34 @@ public:
 
     void text(double x, double y, double w, double h, const QString& value, const QFont& font, int which,
               int align = Qt::AlignCenter, bool wrap = false) {
-        const QRectF r(x, y, w, h);
+        const QRectF box(x, y, w, h);
+        // A box that reaches past its band shows its text in the part that is printed.
+        const QRectF r = band.isNull() ? box : box.intersected(band);
         p.save();
         p.setClipRect(r.adjusted(0, 0, 1, 1), Qt::IntersectClip);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(r.adjusted(1, 0, -1, 0), align | (wrap ? Qt::TextWordWrap : 0), value);
+        if (wrap)
+            p.drawText(r.adjusted(1, 0, -1, 0), align | Qt::TextWordWrap, value);
+        else
+            fitted(r.adjusted(1, 0, -1, 0), align, value);
         p.restore();
-        rules(r, which);
+        rules(box, which);
+    }
+
+    // One line in its box; a text wider than the box is narrowed to fit instead of being cut.
+    void fitted(const QRectF& r, int align, const QString& value) {
+        const double width = QFontMetricsF(p.font()).horizontalAdvance(value);
+        if (width <= r.width() || width <= 0) {
+            p.drawText(r, align, value);
+            return;
+        }
+        const double factor = r.width() / width;
+        p.save();
+        p.translate(r.left(), 0);
+        p.scale(factor, 1);
+        p.drawText(QRectF(0, r.top(), r.width() / factor, r.height()), align, value);
+        p.restore();
     }
 
     // A column of lines, each `lineHeight` high from the top, cut off at the box's bottom edge.
@@ -59,13 +79,13 @@ public:
         p.setFont(font);
         p.setPen(Qt::black);
         for (qsizetype i = 0; i < values.size() && i * lineHeight < h; ++i)
-            p.drawText(QRectF(x + 1, y + i * lineHeight, w - 2, lineHeight), Qt::AlignHCenter | Qt::AlignVCenter,
-                       values.at(i));
+            fitted(QRectF(x + 1, y + i * lineHeight, w - 2, lineHeight), Qt::AlignHCenter | Qt::AlignVCenter, values.at(i));
         p.restore();
         rules(r, which);
     }
 
     QPainter& p;
+    QRectF band; // the band being painted, in its own coordinates
 };
 
 void paintHeader(TPagePainter& d, const TReportPage& page) {
@@ -177,6 +197,7 @@ void paint(QPainter& painter, const QRectF& pageRect, const TReportPage& page) {
 
     painter.save();
     painter.setClipRect(QRectF(0, 0, BandWidth + 1, HeaderHeight + 1));
+    d.band = QRectF(0, 0, BandWidth, HeaderHeight);
     paintHeader(d, page);
     painter.restore();
     d.rules(QRectF(0, 0, BandWidth, HeaderHeight), Left | Right | Bottom);
@@ -184,6 +205,7 @@ void paint(QPainter& painter, const QRectF& pageRect, const TReportPage& page) {
     painter.save();
     painter.translate(0, HeaderHeight);
     painter.setClipRect(QRectF(0, 0, BandWidth + 1, BodyHeight + 1));
+    d.band = QRectF(0, 0, BandWidth, BodyHeight);
     paintDoors(d, page);
     paintHoles(d, page);
     paintLists(d, page);
