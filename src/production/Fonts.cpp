@@ -14,6 +14,8 @@ QFont make(const char* family, int pixelSize, bool bold, bool italic) {
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setItalic(italic);
+    // No ligatures: the sheet's text stays searchable and copyable letter by letter ("Profil", not "Proﬁl").
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 } // namespace
