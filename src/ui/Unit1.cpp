@@ -138,19 +138,17 @@ void TForm1::buildActions() {
     bar->addSeparator();
     tool(QStringLiteral("toolCustomers"), QStringLiteral("Müşteri Listesi"), "customers", customersAction);
     bar->addSeparator();
-    // The about button keeps to the right end, 50 pixels from the window's edge.
-    auto* spacer = new QWidget(bar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bar->addWidget(spacer);
+    // The about button keeps to the right end of the bar, 50 pixels from the window's edge (resizeEvent).
     QAction* aboutTool = action(QStringLiteral("toolAbout"), QString(), "about");
     aboutTool->setToolTip(QString());
     connect(aboutTool, &QAction::triggered, aboutAction, &QAction::trigger);
-    bar->addAction(aboutTool);
-    m_aboutButton = qobject_cast<QToolButton*>(bar->widgetForAction(aboutTool));
+    m_aboutButton = new QToolButton(bar);
+    m_aboutButton->setObjectName(QStringLiteral("aboutButton"));
+    m_aboutButton->setDefaultAction(aboutTool);
+    m_aboutButton->setAutoRaise(true);
+    m_aboutButton->setIconSize(QSize(32, 32));
     m_aboutButton->setFixedSize(40, 40);
-    auto* rightGap = new QWidget(bar);
-    rightGap->setFixedWidth(10);
-    bar->addWidget(rightGap);
+    m_toolBar = bar;
 
     connect(newAction, &QAction::triggered, this, &TForm1::newProject);
     connect(printAction, &QAction::triggered, this, &TForm1::printPreview);
@@ -288,6 +286,7 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     m_status2->setFixedWidth(qMax(0, width() - 200));
+    m_aboutButton->move(width() - 50 - m_toolBar->x(), qMax(0, (m_toolBar->height() - m_aboutButton->height()) / 2));
 }
 
 void TForm1::ShowDoorCount(const QString& count) {

@@ -11,6 +11,7 @@ class QComboBox;
 class QDateEdit;
 class QGroupBox;
 class QLineEdit;
+class QToolBar;
 class QToolButton;
 class TForm2;
 class TForm3;
@@ -85,6 +86,7 @@ private:
     QAction* m_measureAction = nullptr; // the tool button "Ölçülendir"
     QAction* m_measureMenu = nullptr;
     QToolButton* m_aboutButton = nullptr;
+    QToolBar* m_toolBar = nullptr;
 
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+// Driving the real widgets as the operator does.
+namespace Operator {
+
+// Picks an entry of a choice as a mouse selection does (the change and the "activated" signal).
+inline void choose(QComboBox* combo, const QString& text) {
+    const int index = combo->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+// Replaces an entry's text key by key, as typing over a selection does.
+inline void typeOver(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+template <typename T> T* find(QObject* window, const char* name) {
+    T* child = window->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qWarning("no child named %s", name);
+    return child;
+}
+
+} // namespace Operator
