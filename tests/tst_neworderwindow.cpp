@@ -1,0 +1,181 @@
+#include "design/DoorDrawing.h"
+#include "model/Clock.h"
+#include "support/TestSupport.h"
+#include "support/WindowTestSupport.h"
+#include "ui/Unit1.h"
+#include "ui/Unit4.h"
+#include "ui/Unit7.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using Operator::choose;
+using Operator::find;
+using Operator::typeOver;
+
+class TestNewOrderWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void openingShowsTheFirstStartDistribution();
+    void typingALockAndOkFillTheMainWindow();
+    void cancelLeavesTwoBlankDoors();
+    void refusedLockClearsAtOnce();
+    void notANumberShowsTheMessageAndKeepsTheWindowOpen();
+    void doorsEqualFlagEnablesTheWidthGroup();
+    void escapeCancels();
+    void profileGroupChoiceMovesTheSettingsWindow();
+
+private:
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(form->form4(), name); }
+    std::unique_ptr<TTestFolder> folder;
+    std::unique_ptr<TSession> session;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TScriptedMessages> messages;
+};
+
+void TestNewOrderWindow::init() {
+    Clock::setFixedToday(QDate(2026, 12, 10));
+    messages = std::make_unique<TScriptedMessages>();
+    folder = std::make_unique<TTestFolder>();
+    session = folder->makeSession();
+    form = std::make_unique<TForm1>(*session);
+    form->show();
+    find<QAction>(form.get(), "actionNew")->trigger();
+}
+
+void TestNewOrderWindow::cleanup() {
+    form.reset();
+    session.reset();
+    messages.reset();
+    folder.reset();
+    Clock::setFixedToday(QDate());
+}
+
+void TestNewOrderWindow::openingShowsTheFirstStartDistribution() {
+    TForm4* window = form->form4();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Yeni Sipariş Gir"));
+    QCOMPARE(edit("Edit1")->text(), QStringLiteral("sipariş"));
+    QCOMPARE(edit("Edit2")->text(), QStringLiteral("200"));
+    QCOMPARE(edit("Edit3")->text(), QStringLiteral("200"));
+    QCOMPARE(find<QComboBox>(window, "ComboBox1")->currentText(), QStringLiteral("6"));
+    QCOMPARE(find<QDateEdit>(window, "DateTimePicker1")->date(), QDate(2026, 12, 10));
+    for (int door = 1; door <= 6; ++door)
+        QCOMPARE(edit(qPrintable(QStringLiteral("k%1").arg(door)))->text(), QStringLiteral("36,67"));
+    QCOMPARE(session->project.doorHeight, QStringLiteral("196,5"));
+    QCOMPARE(find<QListWidget>(window, "ListBox3")->count(), 6);
+    QCOMPARE(session->project.kayitkontrol, QStringLiteral("yeni"));
+}
+
+void TestNewOrderWindow::typingALockAndOkFillTheMainWindow() {
+    TForm4* window = form->form4();
+    typeOver(edit("Edit1"), QStringLiteral("Yıldız Ailesi"));
+    choose(find<QComboBox>(window, "ComboBox1"), QStringLiteral("3"));
+    typeOver(edit("Edit2"), QStringLiteral("300"));
+    QCOMPARE(edit("k1")->text(), QStringLiteral("102,67"));
+    find<QCheckBox>(window, "CheckBox22")->click(); // doors designed one by one
+    QVERIFY(find<QGroupBox>(window, "GroupBox1")->isEnabled());
+    auto* lock1 = find<QCheckBox>(window, "CheckBox1");
+    lock1->click();
+    QVERIFY(lock1->isChecked());
+    QVERIFY(edit("k1")->isEnabled());
+    QCOMPARE(edit("k2")->text(), QStringLiteral("102,67")); // locking changes no width
+    typeOver(edit("k1"), QStringLiteral("120"));
+    QCOMPARE(edit("k2")->text(), QStringLiteral("94"));
+    QCOMPARE(edit("k3")->text(), QStringLiteral("94"));
+    QCOMPARE(edit("k4")->text(), QStringLiteral("0"));
+    QCOMPARE(find<QListWidget>(window, "ListBox4")->item(0)->text(), QStringLiteral("k1"));
+
+    find<QPushButton>(window, "SpeedButton1")->click();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(messages->shown, QStringList{QStringLiteral("Ölçülendirmek istediğiniz kapağın üzerine çifttıklayınız !")});
+    QCOMPARE(find<QLineEdit>(form.get(), "Edit5")->text(), QStringLiteral("Yıldız Ailesi"));
+    QCOMPARE(find<QLineEdit>(form.get(), "Edit3")->text(), QStringLiteral("300"));
+    QCOMPARE(find<QLineEdit>(form.get(), "Edit4")->text(), QStringLiteral("200"));
+    QCOMPARE(find<QLineEdit>(form.get(), "k1")->text(), QStringLiteral("120"));
+    QCOMPARE(find<QLineEdit>(form.get(), "k3")->text(), QStringLiteral("94"));
+    QVERIFY(find<QLabel>(form.get(), "Image3")->isVisible());
+    QVERIFY(!find<QLabel>(form.get(), "Image4")->isVisible());
+    QCOMPARE(find<QLabel>(form.get(), "StatusPanel2")->text(), QStringLiteral("Henüz Ölçülendirme Yapmadınız!"));
+    QVERIFY(!find<QAction>(form.get(), "toolMeasure")->isEnabled());
+    QCOMPARE(session->project.doorHeight, QStringLiteral("196,5"));
+}
+
+void TestNewOrderWindow::cancelLeavesTwoBlankDoors() {
+    find<QPushButton>(form->form4(), "SpeedButton2")->click();
+    QVERIFY(!form->form4()->isVisible());
+    QCOMPARE(session->project.doorCount, QStringLiteral("2"));
+    QCOMPARE(session->project.kayitkontrol, QStringLiteral("yeni"));
+    QVERIFY(find<QLabel>(form.get(), "Image2")->isVisible());
+    QVERIFY(!find<QLabel>(form.get(), "Image3")->isVisible());
+    QCOMPARE(find<QLabel>(form.get(), "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
+             DoorDrawing::blankDoor());
+    for (const char* name : {"Edit5", "Edit3", "Edit4"})
+        QCOMPARE(find<QLineEdit>(form.get(), name)->text(), QString());
+}
+
+void TestNewOrderWindow::refusedLockClearsAtOnce() {
+    TForm4* window = form->form4();
+    find<QCheckBox>(window, "CheckBox22")->click();
+    choose(find<QComboBox>(window, "ComboBox1"), QStringLiteral("2"));
+    find<QCheckBox>(window, "CheckBox1")->click();
+    auto* lock2 = find<QCheckBox>(window, "CheckBox3");
+    lock2->click();
+    QVERIFY(!lock2->isChecked());
+    QVERIFY(!edit("k2")->isEnabled());
+    // unlocking door 1 redistributes at once
+    typeOver(edit("k1"), QStringLiteral("150"));
+    QCOMPARE(edit("k2")->text(), QStringLiteral("54"));
+    find<QCheckBox>(window, "CheckBox1")->click();
+    QCOMPARE(edit("k1")->text(), QStringLiteral("102"));
+    QCOMPARE(edit("k2")->text(), QStringLiteral("102"));
+}
+
+void TestNewOrderWindow::notANumberShowsTheMessageAndKeepsTheWindowOpen() {
+    typeOver(edit("Edit2"), QStringLiteral("2x"));
+    QCOMPARE(messages->shown.last(), QStringLiteral("'2x' is not a valid floating point value"));
+    find<QPushButton>(form->form4(), "SpeedButton1")->click();
+    QVERIFY(form->form4()->isVisible());
+    QCOMPARE(session->project.openingWidth, QString());
+    typeOver(edit("Edit2"), QStringLiteral("240"));
+    QTest::keyClick(edit("Edit2"), Qt::Key_Return); // Enter is OK
+    QVERIFY(!form->form4()->isVisible());
+    QCOMPARE(session->project.openingWidth, QStringLiteral("240"));
+}
+
+void TestNewOrderWindow::doorsEqualFlagEnablesTheWidthGroup() {
+    auto* flag = find<QCheckBox>(form->form4(), "CheckBox22");
+    QVERIFY(flag->isChecked());
+    QVERIFY(!find<QGroupBox>(form->form4(), "GroupBox1")->isEnabled());
+    QVERIFY(find<QAction>(form.get(), "toolMeasure")->isEnabled());
+    flag->click();
+    QVERIFY(find<QGroupBox>(form->form4(), "GroupBox1")->isEnabled());
+    QVERIFY(!find<QAction>(form.get(), "toolMeasure")->isEnabled());
+}
+
+void TestNewOrderWindow::escapeCancels() {
+    edit("Edit3")->setFocus();
+    QTest::keyClick(edit("Edit3"), Qt::Key_Escape);
+    QVERIFY(!form->form4()->isVisible());
+    QCOMPARE(session->project.orderName, QString());
+}
+
+void TestNewOrderWindow::profileGroupChoiceMovesTheSettingsWindow() {
+    session->store->write(2, "top", QStringLiteral("1"));
+    session->store->write(2, "work", QStringLiteral("5"));
+    session->store->write(2, "outside", QStringLiteral("4"));
+    choose(find<QComboBox>(form->form4(), "ComboBox2"), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QComboBox>(form->form7(), "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QLineEdit>(form->form7(), "Edit6")->text(), QStringLiteral("5"));
+    QCOMPARE(session->project.doorHeight, QStringLiteral("195"));
+}
+
+QTEST_MAIN(TestNewOrderWindow)
+#include "tst_neworderwindow.moc"
