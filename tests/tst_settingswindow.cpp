@@ -1,0 +1,126 @@
+#include "settings/TextListFile.h"
+#include "support/TestSupport.h"
+#include "support/WindowTestSupport.h"
+#include "ui/Unit1.h"
+#include "ui/Unit4.h"
+#include "ui/Unit7.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QtTest>
+
+using Operator::choose;
+using Operator::find;
+using Operator::typeOver;
+
+class TestSettingsWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void showsTheActiveGroupOnTwoPages();
+    void typedValueActsAtOnceAndCloseWritesNothing();
+    void neverSavedGroupEmptiesTheEntriesAndSaveWritesIt();
+    void addAndRemoveListEntries();
+
+private:
+    void start();
+    std::unique_ptr<TTestFolder> folder;
+    std::unique_ptr<TSession> session;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TScriptedMessages> messages;
+};
+
+void TestSettingsWindow::init() {
+    messages = std::make_unique<TScriptedMessages>();
+    folder = std::make_unique<TTestFolder>();
+    start();
+}
+
+void TestSettingsWindow::start() {
+    form.reset();
+    session = folder->makeSession();
+    form = std::make_unique<TForm1>(*session);
+    form->show();
+    find<QAction>(form.get(), "actionSettings")->trigger();
+}
+
+void TestSettingsWindow::cleanup() {
+    form.reset();
+    session.reset();
+    messages.reset();
+    folder.reset();
+}
+
+void TestSettingsWindow::showsTheActiveGroupOnTwoPages() {
+    TForm7* window = form->form7();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Ayarlar"));
+    auto* tabs = find<QTabWidget>(window, "PageControl1");
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Profil Ölçüleri "));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Malzeme Çeşitleri"));
+    QCOMPARE(find<QLineEdit>(window, "Edit1")->text(), QStringLiteral("1,2"));
+    QCOMPARE(find<QLineEdit>(window, "Edit16")->text(), QStringLiteral("Eloksal"));
+    QCOMPARE(find<QLineEdit>(window, "Edit17")->text(), QString());
+    QCOMPARE(find<QComboBox>(window, "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 1"));
+    QCOMPARE(find<QListWidget>(window, "ListBox3")->count(), 3);
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(find<QLabel>(window, qPrintable(QStringLiteral("Image%1").arg(i)))->pixmap().size(), QSize(105, 65));
+}
+
+void TestSettingsWindow::typedValueActsAtOnceAndCloseWritesNothing() {
+    typeOver(find<QLineEdit>(form->form7(), "Edit6"), QStringLiteral("10"));
+    find<QPushButton>(form->form7(), "SpeedButton1")->click();
+    QVERIFY(!form->form7()->isVisible());
+    find<QAction>(form.get(), "actionNew")->trigger();
+    QCOMPARE(session->project.doorHeight, QStringLiteral("190"));
+    start(); // a restart brings back the stored value
+    QCOMPARE(find<QLineEdit>(form->form7(), "Edit6")->text(), QStringLiteral("3,5"));
+}
+
+void TestSettingsWindow::neverSavedGroupEmptiesTheEntriesAndSaveWritesIt() {
+    choose(find<QComboBox>(form->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 3"));
+    for (int i = 1; i <= 17; ++i)
+        QCOMPARE(find<QLineEdit>(form->form7(), qPrintable(QStringLiteral("Edit%1").arg(i)))->text(), QString());
+    typeOver(find<QLineEdit>(form->form7(), "Edit1"), QStringLiteral("2,2"));
+    typeOver(find<QLineEdit>(form->form7(), "Edit17"), QStringLiteral("Şahin Alüminyum"));
+    find<QPushButton>(form->form7(), "SpeedButton2")->click();
+    QCOMPARE(messages->asked, QStringList{QStringLiteral("Ayarların Aktif Olabilmesi İçin Programı Kapatıp Açmanız Gereklidir !")});
+    QVERIFY(!form->form7()->isVisible());
+    QSettings stored(folder->settingsFile(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("P3/top")).toString(), QStringLiteral("2,2"));
+    QCOMPARE(stored.value(QStringLiteral("P3/firma")).toString(), QStringLiteral("Şahin Alüminyum"));
+    QCOMPARE(stored.value(QStringLiteral("P3/work")).toString(), QString());
+    QCOMPARE(stored.value(QStringLiteral("P1/top")).toString(), QStringLiteral("1,2"));
+}
+
+void TestSettingsWindow::addAndRemoveListEntries() {
+    TForm7* window = form->form7();
+    messages->inputs = {QStringLiteral("Çağla Yeşili")};
+    find<QPushButton>(window, "Ekle1")->click();
+    find<QPushButton>(window, "Ekle1")->click(); // cancelled: an empty entry
+    QCOMPARE(messages->asked, (QStringList{"Profil Rengi", "Profil Rengi"}));
+    auto* colours = find<QListWidget>(window, "ListBox1");
+    QCOMPARE(colours->count(), 4);
+    QCOMPARE(colours->item(2)->text(), QStringLiteral("Çağla Yeşili"));
+    auto* models = find<QListWidget>(window, "ListBox2");
+    find<QPushButton>(window, "Sil2")->click(); // nothing selected: nothing happens
+    QCOMPARE(models->count(), 2);
+    models->setCurrentRow(0);
+    find<QPushButton>(window, "Sil2")->click();
+    QCOMPARE(models->count(), 1);
+    find<QPushButton>(window, "SpeedButton2")->click();
+    QCOMPARE(TextListFile::read(folder->dbFile(QStringLiteral("1.txt"))),
+             (QStringList{"Eloksal Gümüş", "Bronz", "Çağla Yeşili", ""}));
+    QCOMPARE(TextListFile::read(folder->dbFile(QStringLiteral("2.txt"))), QStringList{QStringLiteral("Slim")});
+    // the main window's choices change only at the next start
+    QCOMPARE(find<QComboBox>(form.get(), "ComboBox2")->count(), 2);
+    start();
+    QCOMPARE(find<QComboBox>(form.get(), "ComboBox2")->count(), 4);
+}
+
+QTEST_MAIN(TestSettingsWindow)
+#include "tst_settingswindow.moc"
