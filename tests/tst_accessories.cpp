@@ -9,7 +9,7 @@ using namespace ProjectBuilder;
 
 class TestAccessories : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void gasketsAndMechanisms_data();
     void gasketsAndMechanisms();
     void glassGasketCountsDivisionsByTheirOwnKind();
@@ -21,8 +21,12 @@ void TestAccessories::gasketsAndMechanisms_data() {
     QTest::addColumn<QString>("cabinets");
     QTest::addColumn<QString>("sets");
     QTest::addColumn<QString>("gasket");
-    QTest::newRow("C = 1") << "1" << "3" << "12";
-    QTest::newRow("C = 2") << "2" << "6" << "24";
+    QTest::newRow("C = 1") << "1"
+                           << "3"
+                           << "12";
+    QTest::newRow("C = 2") << "2"
+                           << "6"
+                           << "24";
 }
 
 void TestAccessories::gasketsAndMechanisms() {

@@ -10,7 +10,7 @@ using namespace ProjectBuilder;
 
 class TestCostTable : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void aluminiumLineFromTheTotalWeight();
     void grandTotalIsTheRoundedSumOfRoundedLines();
@@ -24,7 +24,7 @@ private slots:
     void savedPricesComeBackAfterARestart();
     void fieldThatIsNotANumberStopsTheRecomputation();
 
-private:
+  private:
     TProject designed;
     TCostTable table;
     TProductionSheet sheet;
@@ -52,7 +52,7 @@ void TestCostTable::aluminiumLineFromTheTotalWeight() {
 void TestCostTable::grandTotalIsTheRoundedSumOfRoundedLines() {
     table.quantities = {QStringLiteral("1,004"), QStringLiteral("1,5"), QStringLiteral("0,333"), QStringLiteral("2"),
                         QStringLiteral("0"),     QStringLiteral("0"),   QStringLiteral("3")};
-    table.unitPrices = {QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("1"), QStringLiteral("0,5"),
+    table.unitPrices = {QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("1"),   QStringLiteral("0,5"),
                         QStringLiteral("1"), QStringLiteral("1"),  QStringLiteral("1,25")};
     RecalculateCosts(table);
     QCOMPARE(table.totals[TCostTable::Panel], QStringLiteral("30"));
@@ -130,7 +130,7 @@ void TestCostTable::printPreviewWritesItsQuantities() {
 
 void TestCostTable::savedPricesComeBackAfterARestart() {
     TTestFolder folder;
-    table.unitPrices = {QStringLiteral("11,5"), QStringLiteral("40"), QStringLiteral("65"), QStringLiteral("2"),
+    table.unitPrices = {QStringLiteral("11,5"), QStringLiteral("40"),  QStringLiteral("65"), QStringLiteral("2"),
                         QStringLiteral("1"),    QStringLiteral("1,2"), QStringLiteral("30")};
     SavePrices(table, TProgramFolder(folder.path()));
     auto session = folder.makeSession();

@@ -7,7 +7,7 @@
 
 class TestDivisionEditor : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void openingWithoutStoredDivisions_data();
     void openingWithoutStoredDivisions();
@@ -25,7 +25,7 @@ private slots:
     void storedSplitIsShownWithoutRecomputing();
     void cancelledSplitLeavesTheTableUnchanged();
 
-private:
+  private:
     void designThreeYatay(); // the editor for all doors, three divisions, division 2 split
     TProject project;
     TProfileGroup group;
@@ -69,8 +69,10 @@ void TestDivisionEditor::openingWithoutStoredDivisions_data() {
     QTest::addColumn<int>("door");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("count");
-    QTest::newRow("all doors") << 0 << "Bütün Kapakların Bölme Ölçülerini Düzenle" << "2";
-    QTest::newRow("door 3") << 3 << "3. Kapağın Bölme Ölçülerini Düzenle" << "6";
+    QTest::newRow("all doors") << 0 << "Bütün Kapakların Bölme Ölçülerini Düzenle"
+                               << "2";
+    QTest::newRow("door 3") << 3 << "3. Kapağın Bölme Ölçülerini Düzenle"
+                            << "6";
 }
 
 void TestDivisionEditor::openingWithoutStoredDivisions() {
@@ -258,9 +260,17 @@ void TestDivisionEditor::lockingPartOneDoesNotRefill() {
 void TestDivisionEditor::storedSplitIsShownWithoutRecomputing() {
     editor.direction = QStringLiteral("Dikey");
     editor.rows[1].height = QStringLiteral("240");
-    editor.splits[1] = {QString(), QStringLiteral("100"), QStringLiteral("Cam"), QStringLiteral("Ayna"),
-                        QStringLiteral("77"), QStringLiteral("Panel"), QStringLiteral("Ceviz"),
-                        QStringLiteral("0"), QStringLiteral("Panel"), QStringLiteral("Beyaz"), QStringLiteral("1")};
+    editor.splits[1] = {QString(),
+                        QStringLiteral("100"),
+                        QStringLiteral("Cam"),
+                        QStringLiteral("Ayna"),
+                        QStringLiteral("77"),
+                        QStringLiteral("Panel"),
+                        QStringLiteral("Ceviz"),
+                        QStringLiteral("0"),
+                        QStringLiteral("Panel"),
+                        QStringLiteral("Beyaz"),
+                        QStringLiteral("1")};
     OpenSubDivisionEditor(sub, editor, 1, group);
     QCOMPARE(sub.count, QStringLiteral("2"));
     QCOMPARE(sub.bolmeadet, QStringLiteral("1"));

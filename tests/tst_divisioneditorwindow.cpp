@@ -16,12 +16,14 @@ using Operator::find;
 using Operator::typeOver;
 
 namespace {
-QImage shown(QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_RGB888); }
+QImage shown(QLabel* label) {
+    return label->pixmap().toImage().convertToFormat(QImage::Format_RGB888);
+}
 } // namespace
 
 class TestDivisionEditorWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup();
     void countAndDirectionChangesDiscardTheWorkingValues();
@@ -31,7 +33,7 @@ private slots:
     void reopeningADoorShowsItsStoredDesign();
     void cancelLeavesProjectAndPicturesUnchanged();
 
-private:
+  private:
     QLineEdit* edit(const char* name) { return find<QLineEdit>(form->form2(), name); }
     QCheckBox* box(const char* name) { return find<QCheckBox>(form->form2(), name); }
     void openAllDoors();
@@ -57,9 +59,12 @@ void TestDivisionEditorWindow::init() {
     for (int door = 1; door <= 3; ++door)
         project.doorWidths[door] = QStringLiteral("100");
     TProfileGroup& group = session->activeGroup;
-    for (auto [value, text] : {std::pair{TProfileGroup::top, "3"}, {TProfileGroup::under, "3"},
-                               {TProfileGroup::side, "2,5"}, {TProfileGroup::mhor, "2"},
-                               {TProfileGroup::mver, "2"}, {TProfileGroup::incover, "0,5"}})
+    for (auto [value, text] : {std::pair{TProfileGroup::top, "3"},
+                               {TProfileGroup::under, "3"},
+                               {TProfileGroup::side, "2,5"},
+                               {TProfileGroup::mhor, "2"},
+                               {TProfileGroup::mver, "2"},
+                               {TProfileGroup::incover, "0,5"}})
         group.setText(value, QString::fromLatin1(text));
     form->refresh();
 }

@@ -16,7 +16,7 @@ static TProfileGroup exampleGroup() {
 
 class TestDivisionSizing : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void fillsUnlockedEntries_data();
     void fillsUnlockedEntries();
     void lastUnlockedEntryCannotBeLocked();
@@ -24,7 +24,7 @@ private slots:
     void commonDimensionIsNeverLockable();
     void fillThatCannotReadItsInputChangesNothing();
 
-private:
+  private:
     TDivisionEditor editorFor(const QString& count, const QString& direction);
     TProfileGroup group = exampleGroup();
     QString doorHeight = QStringLiteral("250");
@@ -44,15 +44,27 @@ void TestDivisionSizing::fillsUnlockedEntries_data() {
     QTest::addColumn<QString>("lockedSize1"); // typed into division 1's running entry, empty for none
     QTest::addColumn<QStringList>("running");
     QTest::addColumn<QString>("common");
-    QTest::newRow("three Yatay") << "3" << "Yatay" << "" << QStringList{"79,5", "79,5", "79,5"} << "94,5";
-    QTest::newRow("three Yatay, division 1 at 100") << "3" << "Yatay" << "100" << QStringList{"100", "69,25", "69,25"}
-                                                    << "94,5";
-    QTest::newRow("one Yatay") << "1" << "Yatay" << "" << QStringList{"243,5"} << "94,5";
-    QTest::newRow("one Dikey") << "1" << "Dikey" << "" << QStringList{"94,5"} << "243,5";
-    QTest::newRow("two Dikey") << "2" << "Dikey" << "" << QStringList{"46", "46"} << "243,5";
-    QTest::newRow("three Dikey, rounded share") << "3" << "Dikey" << "" << QStringList{"29,83", "29,83", "29,83"}
-                                                << "243,5";
-    QTest::newRow("locked above the total") << "2" << "Dikey" << "200" << QStringList{"200", "-108"} << "243,5";
+    QTest::newRow("three Yatay") << "3"
+                                 << "Yatay"
+                                 << "" << QStringList{"79,5", "79,5", "79,5"} << "94,5";
+    QTest::newRow("three Yatay, division 1 at 100") << "3"
+                                                    << "Yatay"
+                                                    << "100" << QStringList{"100", "69,25", "69,25"} << "94,5";
+    QTest::newRow("one Yatay") << "1"
+                               << "Yatay"
+                               << "" << QStringList{"243,5"} << "94,5";
+    QTest::newRow("one Dikey") << "1"
+                               << "Dikey"
+                               << "" << QStringList{"94,5"} << "243,5";
+    QTest::newRow("two Dikey") << "2"
+                               << "Dikey"
+                               << "" << QStringList{"46", "46"} << "243,5";
+    QTest::newRow("three Dikey, rounded share") << "3"
+                                                << "Dikey"
+                                                << "" << QStringList{"29,83", "29,83", "29,83"} << "243,5";
+    QTest::newRow("locked above the total") << "2"
+                                            << "Dikey"
+                                            << "200" << QStringList{"200", "-108"} << "243,5";
 }
 
 void TestDivisionSizing::fillsUnlockedEntries() {

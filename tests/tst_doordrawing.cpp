@@ -54,7 +54,7 @@ Q_DECLARE_METATYPE(QList<TBar>)
 
 class TestDoorDrawing : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void stockPicturesHaveTheirColours();
     void blankDoorHasFiveBars();
     void sketchSpacesDividersEvenly_data();
@@ -81,10 +81,10 @@ void TestDoorDrawing::stockPicturesHaveTheirColours() {
 void TestDoorDrawing::blankDoorHasFiveBars() {
     const QImage door = DoorDrawing::blankDoor();
     QCOMPARE(door.size(), QSize(120, 400));
-    QCOMPARE(door.pixelColor(0, 0), QColor(0, 0, 0));       // frame
+    QCOMPARE(door.pixelColor(0, 0), QColor(0, 0, 0)); // frame
     QCOMPARE(door.pixelColor(1, 199), QColor(0, 0, 0));
     QCOMPARE(door.pixelColor(119, 399), QColor(0, 0, 0));
-    QCOMPARE(door.pixelColor(2, 30), QColor(170, 166, 155)); // grey line
+    QCOMPARE(door.pixelColor(2, 30), QColor(170, 166, 155));  // grey line
     QCOMPARE(door.pixelColor(60, 30), QColor(211, 220, 233)); // fill
     for (int y : {66, 133, 200, 266, 333}) {
         QCOMPARE(door.pixelColor(0, y), QColor(7, 15, 39));
@@ -92,8 +92,10 @@ void TestDoorDrawing::blankDoorHasFiveBars() {
         QCOMPARE(door.pixelColor(60, y + 3), QColor(211, 220, 233));
     }
     QCOMPARE(door.pixelColor(60, 65), QColor(211, 220, 233));
-    QCOMPARE(door, expected({{false, 0, 66, -1}, {false, 0, 133, -1}, {false, 0, 200, -1}, {false, 0, 266, -1},
-                             {false, 0, 333, -1}}));
+    QCOMPARE(
+        door,
+        expected(
+            {{false, 0, 66, -1}, {false, 0, 133, -1}, {false, 0, 200, -1}, {false, 0, 266, -1}, {false, 0, 333, -1}}));
 }
 
 void TestDoorDrawing::sketchSpacesDividersEvenly_data() {
@@ -101,7 +103,8 @@ void TestDoorDrawing::sketchSpacesDividersEvenly_data() {
     QTest::addColumn<QString>("direction");
     QTest::addColumn<QList<int>>("positions");
     const QList<QList<int>> columns = {{}, {60}, {40, 80}, {30, 60, 90}, {24, 48, 72, 96}, {20, 40, 60, 80, 100}};
-    const QList<QList<int>> rows = {{}, {200}, {130, 260}, {100, 200, 300}, {80, 160, 240, 320}, {66, 132, 198, 264, 330}};
+    const QList<QList<int>> rows = {
+        {}, {200}, {130, 260}, {100, 200, 300}, {80, 160, 240, 320}, {66, 132, 198, 264, 330}};
     for (int n = 1; n <= 6; ++n) {
         QTest::addRow("%d Dikey", n) << n << "Dikey" << columns[n - 1];
         QTest::addRow("%d Yatay", n) << n << "Yatay" << rows[n - 1];
@@ -130,8 +133,12 @@ void TestDoorDrawing::designsDrawDividersAndSplitBars_data() {
         << "Dikey" << QStringList{"46", "46"} << QList<TSplitRow>{split("100", "0", "1"), split("60", "80", "2")}
         << QList<TBar>{{true, 58, 0, -1}, {false, 0, 164, 58}, {false, 58, 99, 62}, {false, 58, 230, 62}};
     QTest::newRow("Yatay with splits of three and two parts")
-        << "Yatay" << QStringList{"79,5", "79,5", "79,5"} << QList<TSplitRow>{TSplitRow{}, split("30", "30", "2"), split("50", "44", "1")}
-        << QList<TBar>{{false, 0, 131, -1}, {false, 0, 262, -1}, {true, 38, 131, 131}, {true, 76, 131, 131},
+        << "Yatay" << QStringList{"79,5", "79,5", "79,5"}
+        << QList<TSplitRow>{TSplitRow{}, split("30", "30", "2"), split("50", "44", "1")}
+        << QList<TBar>{{false, 0, 131, -1},
+                       {false, 0, 262, -1},
+                       {true, 38, 131, 131},
+                       {true, 76, 131, 131},
                        {true, 63, 262, 138}};
     QTest::newRow("second size 0 draws only the first bar")
         << "Yatay" << QStringList{"120", "120"} << QList<TSplitRow>{split("40", "0", "2")}

@@ -8,15 +8,17 @@ using namespace ProjectBuilder;
 
 class TestHoles : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void holeSeries_data();
     void holeSeries();
     void splitLinesFollowTheMainHolesInDivisionOrder();
     void slotsAboveTheDoorCountStayEmpty();
 
-private:
-    TProfileGroup group = groupWith({{TProfileGroup::incover, "0,2"}, {TProfileGroup::top, "3"},
-                                     {TProfileGroup::mhor, "2,5"}, {TProfileGroup::mver, "1,5"}});
+  private:
+    TProfileGroup group = groupWith({{TProfileGroup::incover, "0,2"},
+                                     {TProfileGroup::top, "3"},
+                                     {TProfileGroup::mhor, "2,5"},
+                                     {TProfileGroup::mver, "1,5"}});
 };
 
 void TestHoles::holeSeries_data() {
@@ -52,8 +54,7 @@ void TestHoles::holeSeries() {
     setDoor(project, 1, direction, QString::number(sizes.size()));
     for (int d = 1; d <= sizes.size(); ++d)
         setDivision(project, 1, d, sizes.at(d - 1), sizes.at(d - 1));
-    if (!split1.isEmpty())
-        setSplit(project, 1, 1, split1);
+    if (!split1.isEmpty()) setSplit(project, 1, 1, split1);
     TProductionSheet sheet;
     BuildHoleLists(project, group, sheet);
     QCOMPARE(sheet.holes[1], lines);
@@ -69,9 +70,9 @@ void TestHoles::splitLinesFollowTheMainHolesInDivisionOrder() {
     setSplit(project, 2, 1, {"45", "Panel", "a", "45", "Panel", "a", "0", "Panel", "a", "1"});
     TProductionSheet sheet;
     BuildHoleLists(project, group, sheet);
-    QCOMPARE(sheet.holes[2], (QStringList{"Yan Profile Üstten", "1.Delik = 63,4", "2.Delik = 126,1",
-                                          "1. Ara Profile Soldan", "1.Delik = 44,6", "3. Ara Profile Soldan",
-                                          "1.Delik = 29,6", "2.Delik = 60,4"}));
+    QCOMPARE(sheet.holes[2],
+             (QStringList{"Yan Profile Üstten", "1.Delik = 63,4", "2.Delik = 126,1", "1. Ara Profile Soldan",
+                          "1.Delik = 44,6", "3. Ara Profile Soldan", "1.Delik = 29,6", "2.Delik = 60,4"}));
     QVERIFY(sheet.holes[1].isEmpty());
 }
 

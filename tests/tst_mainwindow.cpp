@@ -18,7 +18,7 @@ using Operator::find;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup();
     void startsWithSixBlankDoorsAndItsStatus();
@@ -31,7 +31,7 @@ private slots:
     void failedStartLeavesTheDoorAreaDisabled();
     void aboutButtonStaysAtTheRightEnd();
 
-private:
+  private:
     std::unique_ptr<TTestFolder> folder;
     std::unique_ptr<TSession> session;
     std::unique_ptr<TForm1> form;
@@ -83,7 +83,8 @@ void TestMainWindow::toolBarAndMenusCarryTheCommands() {
     auto* bar = find<QToolBar>(form.get(), "ToolBar1");
     QStringList hints;
     for (QAction* action : bar->actions())
-        if (!action->isSeparator() && !action->toolTip().isEmpty() && bar->widgetForAction(action)->inherits("QToolButton"))
+        if (!action->isSeparator() && !action->toolTip().isEmpty() &&
+            bar->widgetForAction(action)->inherits("QToolButton"))
             hints << action->toolTip();
     QCOMPARE(hints, (QStringList{"Yeni Proje Oluştur", "Sipariş Listesi", "Kaydet", "Yazıcı Önizleme", "Ölçülendir",
                                  "Maliyet", "Ayarlar", "Yardım", "Müşteri Listesi"}));
@@ -111,8 +112,10 @@ void TestMainWindow::showDoorCount() {
     form->ShowDoorCount(QStringLiteral("3"));
     form->ShowDoorCount(count);
     for (int door = 1; door <= 6; ++door) {
-        QCOMPARE(find<QLabel>(form.get(), qPrintable(QStringLiteral("Image%1").arg(door)))->isVisible(), door <= visible);
-        QCOMPARE(find<QLineEdit>(form.get(), qPrintable(QStringLiteral("k%1").arg(door)))->isVisible(), door <= visible);
+        QCOMPARE(find<QLabel>(form.get(), qPrintable(QStringLiteral("Image%1").arg(door)))->isVisible(),
+                 door <= visible);
+        QCOMPARE(find<QLineEdit>(form.get(), qPrintable(QStringLiteral("k%1").arg(door)))->isVisible(),
+                 door <= visible);
     }
 }
 

@@ -8,7 +8,7 @@
 
 class TestMaterialLists : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void turkishLettersRoundTripInWindows1254();
     void everyLineIsAnEntry_data();
     void everyLineIsAnEntry();
@@ -91,8 +91,8 @@ void TestMaterialLists::missingPriceFileNamesTheFile() {
         TCostPrices::load(TProgramFolder(folder.path()), prices);
         QFAIL("no error");
     } catch (const DoravelError& error) {
-        QVERIFY2(error.message().startsWith(QStringLiteral("Cannot open file \"") + folder.dbFile(QStringLiteral("cost.txt")) +
-                                            QStringLiteral("\". ")),
+        QVERIFY2(error.message().startsWith(QStringLiteral("Cannot open file \"") +
+                                            folder.dbFile(QStringLiteral("cost.txt")) + QStringLiteral("\". ")),
                  qPrintable(error.message()));
     }
 }

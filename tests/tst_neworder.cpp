@@ -6,7 +6,7 @@
 
 class TestNewOrder : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() {
         project = TProject();
         group = defaultGroup();
@@ -29,7 +29,7 @@ private slots:
     void neverStoredGroupFallsBackToGroupOne();
     void emptyGroupOneStopsAfterOneAttempt();
 
-private:
+  private:
     TProject project;
     TProfileGroup group = defaultGroup();
 };
@@ -39,12 +39,21 @@ void TestNewOrder::distributesTheOpening_data() {
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("lockedDoor1");
     QTest::addColumn<QStringList>("widths");
-    QTest::newRow("200 x 200, 2 doors") << "200" << "2" << "" << QStringList{"102", "102", "0", "0", "0", "0"};
-    QTest::newRow("6 doors share 220") << "200" << "6" << ""
-                                       << QStringList{"36,67", "36,67", "36,67", "36,67", "36,67", "36,67"};
-    QTest::newRow("300 wide, 3 doors") << "300" << "3" << "" << QStringList{"102,67", "102,67", "102,67", "0", "0", "0"};
-    QTest::newRow("door 1 locked at 120") << "300" << "3" << "120" << QStringList{"120", "94", "94", "0", "0", "0"};
-    QTest::newRow("0,0 gives the overlap only") << "0,0" << "2" << "" << QStringList{"2", "2", "0", "0", "0", "0"};
+    QTest::newRow("200 x 200, 2 doors") << "200"
+                                        << "2"
+                                        << "" << QStringList{"102", "102", "0", "0", "0", "0"};
+    QTest::newRow("6 doors share 220") << "200"
+                                       << "6"
+                                       << "" << QStringList{"36,67", "36,67", "36,67", "36,67", "36,67", "36,67"};
+    QTest::newRow("300 wide, 3 doors") << "300"
+                                       << "3"
+                                       << "" << QStringList{"102,67", "102,67", "102,67", "0", "0", "0"};
+    QTest::newRow("door 1 locked at 120") << "300"
+                                          << "3"
+                                          << "120" << QStringList{"120", "94", "94", "0", "0", "0"};
+    QTest::newRow("0,0 gives the overlap only") << "0,0"
+                                                << "2"
+                                                << "" << QStringList{"2", "2", "0", "0", "0", "0"};
 }
 
 void TestNewOrder::distributesTheOpening() {
@@ -194,9 +203,15 @@ void TestNewOrder::okRefusesMissingData_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
-    QTest::newRow("no name") << "" << "200" << "200";
-    QTest::newRow("width 0") << "a" << "0" << "200";
-    QTest::newRow("height 0") << "a" << "200" << "0";
+    QTest::newRow("no name") << ""
+                             << "200"
+                             << "200";
+    QTest::newRow("width 0") << "a"
+                             << "0"
+                             << "200";
+    QTest::newRow("height 0") << "a"
+                              << "200"
+                              << "0";
 }
 
 void TestNewOrder::okRefusesMissingData() {
@@ -210,7 +225,8 @@ void TestNewOrder::okRefusesMissingData() {
     order.height = height;
     TScriptedMessages messages;
     QVERIFY(!ConfirmNewOrder(order, group, project, {}, {}));
-    QCOMPARE(messages.shown, QStringList{QStringLiteral("Sipariş İsmi , Genişlik ve Yükseklik Bilgilerini Giriniz ! ")});
+    QCOMPARE(messages.shown,
+             QStringList{QStringLiteral("Sipariş İsmi , Genişlik ve Yükseklik Bilgilerini Giriniz ! ")});
     QCOMPARE(project.orderName, QString());
 }
 

@@ -20,7 +20,7 @@ using Operator::typeOver;
 
 class TestNewOrderWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup();
     void openingShowsTheFirstStartDistribution();
@@ -32,7 +32,7 @@ private slots:
     void escapeCancels();
     void profileGroupChoiceMovesTheSettingsWindow();
 
-private:
+  private:
     QLineEdit* edit(const char* name) { return find<QLineEdit>(form->form4(), name); }
     std::unique_ptr<TTestFolder> folder;
     std::unique_ptr<TSession> session;
@@ -95,7 +95,8 @@ void TestNewOrderWindow::typingALockAndOkFillTheMainWindow() {
 
     find<QPushButton>(window, "SpeedButton1")->click();
     QVERIFY(!window->isVisible());
-    QCOMPARE(messages->shown, QStringList{QStringLiteral("Ölçülendirmek istediğiniz kapağın üzerine çifttıklayınız !")});
+    QCOMPARE(messages->shown,
+             QStringList{QStringLiteral("Ölçülendirmek istediğiniz kapağın üzerine çifttıklayınız !")});
     QCOMPARE(find<QLineEdit>(form.get(), "Edit5")->text(), QStringLiteral("Yıldız Ailesi"));
     QCOMPARE(find<QLineEdit>(form.get(), "Edit3")->text(), QStringLiteral("300"));
     QCOMPARE(find<QLineEdit>(form.get(), "Edit4")->text(), QStringLiteral("200"));

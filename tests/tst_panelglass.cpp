@@ -23,7 +23,7 @@ TProject threeGlassDoors(const QString& cabinets) {
 
 class TestPanelGlass : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void equalPiecesGroupIntoOneLine_data();
     void equalPiecesGroupIntoOneLine();
     void linesDifferByNameOrByHowASizeIsWritten();
@@ -37,8 +37,12 @@ void TestPanelGlass::equalPiecesGroupIntoOneLine_data() {
     QTest::addColumn<QString>("cabinets");
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("area");
-    QTest::newRow("C = 1") << "1" << "6" << "3,48";
-    QTest::newRow("C = 2") << "2" << "12" << "6,97";
+    QTest::newRow("C = 1") << "1"
+                           << "6"
+                           << "3,48";
+    QTest::newRow("C = 2") << "2"
+                           << "12"
+                           << "6,97";
 }
 
 void TestPanelGlass::equalPiecesGroupIntoOneLine() {
@@ -58,10 +62,12 @@ void TestPanelGlass::equalPiecesGroupIntoOneLine() {
 void TestPanelGlass::linesDifferByNameOrByHowASizeIsWritten() {
     TProject project = threeGlassDoors(QStringLiteral("1"));
     setDivision(project, 2, 1, QStringLiteral("96"), QStringLiteral("60,50"), QStringLiteral("Cam"));
-    setDivision(project, 3, 2, QStringLiteral("96"), QStringLiteral("60,5"), QStringLiteral("Cam"), QStringLiteral("Füme"));
+    setDivision(project, 3, 2, QStringLiteral("96"), QStringLiteral("60,5"), QStringLiteral("Cam"),
+                QStringLiteral("Füme"));
     TProductionSheet sheet;
     BuildPanelGlassList(project, sheet);
-    QCOMPARE(sheet.glassLines, (QStringList{"96  X  60,5  -  Beyaz", "96  X  60,50  -  Beyaz", "96  X  60,5  -  Füme"}));
+    QCOMPARE(sheet.glassLines,
+             (QStringList{"96  X  60,5  -  Beyaz", "96  X  60,50  -  Beyaz", "96  X  60,5  -  Füme"}));
     QCOMPARE(sheet.glassCounts, (QStringList{"4", "1", "1"}));
 }
 

@@ -8,7 +8,7 @@ using namespace ProjectBuilder;
 
 class TestPrintComputation : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void emptyOpeningSizeComputesNothing();
     void undesignedDoorStopsAfterTheProfileList();
     void designedProjectFillsEveryFigure();
@@ -19,13 +19,15 @@ void TestPrintComputation::emptyOpeningSizeComputesNothing() {
                                {QStringLiteral("102"), QStringLiteral("102")});
     TProductionSheet sheet;
     sheet.profilname = QStringList{QStringLiteral("earlier")};
-    QCOMPARE(ComputeProductionSheet(project, defaultGroup(), sheet), QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !"));
+    QCOMPARE(ComputeProductionSheet(project, defaultGroup(), sheet),
+             QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !"));
     QCOMPARE(sheet.profilname, QStringList{QStringLiteral("earlier")});
 }
 
 void TestPrintComputation::undesignedDoorStopsAfterTheProfileList() {
-    TProject project = entered(QStringLiteral("400"), QStringLiteral("253,5"), QStringLiteral("250"),
-                               {QStringLiteral("102"), QStringLiteral("102"), QStringLiteral("102"), QStringLiteral("102")});
+    TProject project =
+        entered(QStringLiteral("400"), QStringLiteral("253,5"), QStringLiteral("250"),
+                {QStringLiteral("102"), QStringLiteral("102"), QStringLiteral("102"), QStringLiteral("102")});
     for (int door : {1, 2, 4}) {
         setDoor(project, door, QStringLiteral("Dikey"), QStringLiteral("2"));
         setDivision(project, door, 1, QStringLiteral("45"), QStringLiteral("240"));

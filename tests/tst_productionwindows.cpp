@@ -17,7 +17,7 @@ using Operator::typeOver;
 
 class TestProductionWindows : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup();
     void printPreviewChecksTheOpeningSizeFirst();
@@ -26,7 +26,7 @@ private slots:
     void costTablePricesTheOrder();
     void costTableNeedsADesign();
 
-private:
+  private:
     void designTwoDoors();
     std::unique_ptr<TTestFolder> folder;
     std::unique_ptr<TSession> session;
@@ -104,8 +104,8 @@ void TestProductionWindows::costTablePricesTheOrder() {
     TForm5* table = form->form5();
     QVERIFY(table->isVisible());
     QCOMPARE(table->windowTitle(), QStringLiteral("Maliyet Tablosu"));
-    QCOMPARE(find<QLineEdit>(table, "Edit3")->text(), QStringLiteral("3,73"));  // glass m²
-    QCOMPARE(find<QLineEdit>(table, "Edit10")->text(), QStringLiteral("60"));   // its unit price
+    QCOMPARE(find<QLineEdit>(table, "Edit3")->text(), QStringLiteral("3,73"));   // glass m²
+    QCOMPARE(find<QLineEdit>(table, "Edit10")->text(), QStringLiteral("60"));    // its unit price
     QCOMPARE(find<QLineEdit>(table, "Edit17")->text(), QStringLiteral("223,8")); // 3,73 × 60
     const QString grand = find<QLineEdit>(table, "Edit22")->text();
     typeOver(find<QLineEdit>(table, "Edit2"), QStringLiteral("10")); // a typed quantity waits
@@ -120,7 +120,8 @@ void TestProductionWindows::costTablePricesTheOrder() {
 
 void TestProductionWindows::costTableNeedsADesign() {
     find<QAction>(form.get(), "toolCost")->trigger();
-    QCOMPARE(messages->shown, QStringList{QStringLiteral("Lütfen Ölçülendirme Yapıp Ardından Yazıcı Önizleme Yapınız !")});
+    QCOMPARE(messages->shown,
+             QStringList{QStringLiteral("Lütfen Ölçülendirme Yapıp Ardından Yazıcı Önizleme Yapınız !")});
     QVERIFY(!form->form5()->isVisible());
 }
 

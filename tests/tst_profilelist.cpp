@@ -8,7 +8,7 @@ using namespace ProjectBuilder;
 
 class TestProfileList : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void topProfileLength_data();
     void topProfileLength();
     void equalDoorsGiveOneTopAndOneBottomLine();
@@ -21,7 +21,7 @@ private slots:
     void mergeAddsToAnExactlyEqualLine();
     void letterInASizeStopsWithTheConversionMessage();
 
-private:
+  private:
     TProfileGroup group = defaultGroup();
 };
 
@@ -29,10 +29,18 @@ void TestProfileList::topProfileLength_data() {
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("outside");
     QTest::addColumn<QString>("line");
-    QTest::newRow("100, 1,5") << "100" << "1,5" << "97 cm Üst Profil";
-    QTest::newRow("120,3, 0,65") << "120,3" << "0,65" << "119 cm Üst Profil";
-    QTest::newRow("100, 0,8") << "100" << "0,8" << "98,4 cm Üst Profil";
-    QTest::newRow("102,67, 4") << "102,67" << "4" << "94,67 cm Üst Profil";
+    QTest::newRow("100, 1,5") << "100"
+                              << "1,5"
+                              << "97 cm Üst Profil";
+    QTest::newRow("120,3, 0,65") << "120,3"
+                                 << "0,65"
+                                 << "119 cm Üst Profil";
+    QTest::newRow("100, 0,8") << "100"
+                              << "0,8"
+                              << "98,4 cm Üst Profil";
+    QTest::newRow("102,67, 4") << "102,67"
+                               << "4"
+                               << "94,67 cm Üst Profil";
 }
 
 void TestProfileList::topProfileLength() {
@@ -63,8 +71,8 @@ void TestProfileList::differentWidthsKeepTheirFirstOrder() {
                                {QStringLiteral("120"), QStringLiteral("94"), QStringLiteral("120")});
     TProductionSheet sheet;
     BuildProfileList(project, group, sheet);
-    QCOMPARE(sheet.profilname.mid(3), (QStringList{"112 cm Üst Profil", "86 cm Üst Profil", "112 cm Alt Profil",
-                                                   "86 cm Alt Profil"}));
+    QCOMPARE(sheet.profilname.mid(3),
+             (QStringList{"112 cm Üst Profil", "86 cm Üst Profil", "112 cm Alt Profil", "86 cm Alt Profil"}));
     QCOMPARE(sheet.profiladet.mid(3), (QStringList{"2", "1", "2", "1"}));
 }
 

@@ -10,7 +10,7 @@ using namespace ProjectBuilder;
 
 class TestProjectFile : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void keepsEveryValueAsItsText();
     void namesTheMemberThatIsWrong_data();
     void namesTheMemberThatIsWrong();
@@ -23,7 +23,8 @@ void TestProjectFile::keepsEveryValueAsItsText() {
     project.doorsEqual = false;
     project.profileColour = QStringLiteral("Şampanya");
     setDoor(project, 2, QStringLiteral("Dikey"), QStringLiteral("2"));
-    setDivision(project, 2, 1, QStringLiteral("57,350"), QStringLiteral("245"), QStringLiteral("Cam"), QStringLiteral("Ayna"));
+    setDivision(project, 2, 1, QStringLiteral("57,350"), QStringLiteral("245"), QStringLiteral("Cam"),
+                QStringLiteral("Ayna"));
     setSplit(project, 2, 1, {"100", "Cam", "a", "45", "Panel", "b", "0", "Panel", "b", "1"});
     const TProfileGroup group = groupWith({{TProfileGroup::firma, "Öz Alüminyum"}});
     const TProjectFileContent back = ProjectFile::fromJson(ProjectFile::toJson(project, group));
@@ -45,9 +46,12 @@ void TestProjectFile::keepsEveryValueAsItsText() {
 void TestProjectFile::namesTheMemberThatIsWrong_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing header member") << "header/orderName" << "'header.orderName' eksik";
-    QTest::newRow("missing group value") << "profileGroup/incover" << "'profileGroup.incover' eksik";
-    QTest::newRow("missing tables") << "splits" << "'splits' eksik";
+    QTest::newRow("missing header member") << "header/orderName"
+                                           << "'header.orderName' eksik";
+    QTest::newRow("missing group value") << "profileGroup/incover"
+                                         << "'profileGroup.incover' eksik";
+    QTest::newRow("missing tables") << "splits"
+                                    << "'splits' eksik";
 }
 
 void TestProjectFile::namesTheMemberThatIsWrong() {

@@ -43,8 +43,12 @@ QList<TWord> pdfWords(const QString& pdf) {
 }
 
 // A box of the layout in page pixels: band "header" starts at (19, 38), the body 53 below.
-QRectF headerBox(double x, double y, double w, double h) { return QRectF(19 + x, 38 + y, w, h).adjusted(-1, -1, 1, 1); }
-QRectF bodyBox(double x, double y, double w, double h) { return QRectF(19 + x, 91 + y, w, h).adjusted(-1, -1, 1, 1); }
+QRectF headerBox(double x, double y, double w, double h) {
+    return QRectF(19 + x, 38 + y, w, h).adjusted(-1, -1, 1, 1);
+}
+QRectF bodyBox(double x, double y, double w, double h) {
+    return QRectF(19 + x, 91 + y, w, h).adjusted(-1, -1, 1, 1);
+}
 
 // A three-door order: door 1 "Yatay" in three, door 2 "Dikey" in two with a split, door 3 one glass division.
 TProject threeDoors() {
@@ -57,13 +61,17 @@ TProject threeDoors() {
     project.profileModel = QStringLiteral("Slim");
     setDoor(project, 1, QStringLiteral("Yatay"), QStringLiteral("3"));
     for (int d = 1; d <= 3; ++d)
-        setDivision(project, 1, d, QStringLiteral("96,37"), QStringLiteral("80"), QStringLiteral("Panel"), QStringLiteral("Ceviz"));
+        setDivision(project, 1, d, QStringLiteral("96,37"), QStringLiteral("80"), QStringLiteral("Panel"),
+                    QStringLiteral("Ceviz"));
     setDoor(project, 2, QStringLiteral("Dikey"), QStringLiteral("2"));
-    setDivision(project, 2, 1, QStringLiteral("47,69"), QStringLiteral("245"), QStringLiteral("Cam"), QStringLiteral("Ayna"));
-    setDivision(project, 2, 2, QStringLiteral("47,69"), QStringLiteral("245"), QStringLiteral("Cam"), QStringLiteral("Füme"));
+    setDivision(project, 2, 1, QStringLiteral("47,69"), QStringLiteral("245"), QStringLiteral("Cam"),
+                QStringLiteral("Ayna"));
+    setDivision(project, 2, 2, QStringLiteral("47,69"), QStringLiteral("245"), QStringLiteral("Cam"),
+                QStringLiteral("Füme"));
     setSplit(project, 2, 1, {"100", "Cam", "Ayna", "144", "Panel", "Krem", "0", "Panel", "Krem", "1"});
     setDoor(project, 3, QStringLiteral("Yatay"), QStringLiteral("1"));
-    setDivision(project, 3, 1, QStringLiteral("96,37"), QStringLiteral("245"), QStringLiteral("Cam"), QStringLiteral("Bronz"));
+    setDivision(project, 3, 1, QStringLiteral("96,37"), QStringLiteral("245"), QStringLiteral("Cam"),
+                QStringLiteral("Bronz"));
     return project;
 }
 
@@ -71,8 +79,7 @@ std::array<QImage, 7> pictures(const TProject& project, const TProfileGroup& gro
     std::array<QImage, 7> images;
     DrawBlankDoors(images);
     for (int door = 1; door <= 6; ++door)
-        if (!project.divisionCount(door).isEmpty())
-            RedrawDoorImage(project, group, door, images[door]);
+        if (!project.divisionCount(door).isEmpty()) RedrawDoorImage(project, group, door, images[door]);
     return images;
 }
 
@@ -88,7 +95,7 @@ QImage render(const TReportPage& page) {
 
 class TestReport : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { Fonts::installSubstitutes(); }
     void filledTextsStandInTheirBoxes();
     void pagePixelsShowFramePicturesAndRules();
@@ -98,7 +105,7 @@ private slots:
     void labelsLeaveTheMainWindowsPicturesUnchanged();
     void fillRefusesAnUndesignedDoorOne();
 
-private:
+  private:
     QTemporaryDir m_dir;
 };
 
@@ -121,8 +128,7 @@ void TestReport::filledTextsStandInTheirBoxes() {
             bool all = true;
             for (qsizetype j = 0; j < parts.size() && all; ++j)
                 all = words[i + j].text == parts[j] && box.contains(words[i + j].box);
-            if (all)
-                return true;
+            if (all) return true;
         }
         qWarning() << "not found in its box:" << text << box;
         return false;
@@ -163,9 +169,9 @@ void TestReport::pagePixelsShowFramePicturesAndRules() {
     FillReport(project, group, sheet, pictures(project, group), page);
     const QImage image = render(page);
     QCOMPARE(image.size(), QSize(794, 1123));
-    QCOMPARE(QColor(image.pixel(19, 500)), QColor(Qt::black));       // frame, left
-    QCOMPARE(QColor(image.pixel(400, 38)), QColor(Qt::black));       // frame, top
-    QCOMPARE(QColor(image.pixel(10, 500)), QColor(Qt::white));       // margin
+    QCOMPARE(QColor(image.pixel(19, 500)), QColor(Qt::black));            // frame, left
+    QCOMPARE(QColor(image.pixel(400, 38)), QColor(Qt::black));            // frame, top
+    QCOMPARE(QColor(image.pixel(10, 500)), QColor(Qt::white));            // margin
     QCOMPARE(QColor(image.pixel(19 + 556, 91 + 200)), QColor(Qt::black)); // rule between pictures and data
     // inside door 1's picture, on the leaf's fill; beside the pictures the page is white
     const QColor fill(image.pixel(19 + 5 + 60, 91 + 5 + 30));
@@ -224,8 +230,10 @@ void TestReport::yatayLabelsSitAtTheirDivisionsLeftEdge() {
     TProject project = entered(QStringLiteral("100"), QStringLiteral("203,5"), QStringLiteral("200"),
                                {QStringLiteral("52"), QStringLiteral("52")});
     setDoor(project, 1, QStringLiteral("Yatay"), QStringLiteral("2"));
-    setDivision(project, 1, 1, QStringLiteral("45,7"), QStringLiteral("60"), QStringLiteral("Panel"), QStringLiteral("Aaa"));
-    setDivision(project, 1, 2, QStringLiteral("45,7"), QStringLiteral("140"), QStringLiteral("Panel"), QStringLiteral("Bbb"));
+    setDivision(project, 1, 1, QStringLiteral("45,7"), QStringLiteral("60"), QStringLiteral("Panel"),
+                QStringLiteral("Aaa"));
+    setDivision(project, 1, 2, QStringLiteral("45,7"), QStringLiteral("140"), QStringLiteral("Panel"),
+                QStringLiteral("Bbb"));
     std::array<QImage, 7> images;
     images[1] = DoorDrawing::newPicture();
     const QImage before = images[1];
@@ -236,8 +244,7 @@ void TestReport::yatayLabelsSitAtTheirDivisionsLeftEdge() {
     for (int y = 0; y < 400; ++y)
         for (int x = 0; x < 120; ++x)
             if (images[1].pixel(x, y) != before.pixel(x, y)) {
-                if (rows.isEmpty() || rows.last() != y)
-                    rows << y;
+                if (rows.isEmpty() || rows.last() != y) rows << y;
                 right = qMax(right, x);
             }
     QVERIFY(!rows.isEmpty());

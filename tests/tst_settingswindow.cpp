@@ -18,7 +18,7 @@ using Operator::typeOver;
 
 class TestSettingsWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup();
     void showsTheActiveGroupOnTwoPages();
@@ -26,7 +26,7 @@ private slots:
     void neverSavedGroupEmptiesTheEntriesAndSaveWritesIt();
     void addAndRemoveListEntries();
 
-private:
+  private:
     void start();
     std::unique_ptr<TTestFolder> folder;
     std::unique_ptr<TSession> session;
@@ -88,7 +88,8 @@ void TestSettingsWindow::neverSavedGroupEmptiesTheEntriesAndSaveWritesIt() {
     typeOver(find<QLineEdit>(form->form7(), "Edit1"), QStringLiteral("2,2"));
     typeOver(find<QLineEdit>(form->form7(), "Edit17"), QStringLiteral("Şahin Alüminyum"));
     find<QPushButton>(form->form7(), "SpeedButton2")->click();
-    QCOMPARE(messages->asked, QStringList{QStringLiteral("Ayarların Aktif Olabilmesi İçin Programı Kapatıp Açmanız Gereklidir !")});
+    QCOMPARE(messages->asked,
+             QStringList{QStringLiteral("Ayarların Aktif Olabilmesi İçin Programı Kapatıp Açmanız Gereklidir !")});
     QVERIFY(!form->form7()->isVisible());
     QSettings stored(folder->settingsFile(), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("P3/top")).toString(), QStringLiteral("2,2"));

@@ -27,7 +27,9 @@ TRun runTool(const QStringList& arguments) {
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-QString sheetData(const char* name) { return QStringLiteral(DORAVEL_TEST_DATA "/sheet/") + QLatin1String(name); }
+QString sheetData(const char* name) {
+    return QStringLiteral(DORAVEL_TEST_DATA "/sheet/") + QLatin1String(name);
+}
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -39,7 +41,7 @@ QByteArray readFile(const QString& path) {
 
 class TestSheetTool : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void writesTheWholeSheetAsJson();
     void failuresGoToStandardError_data();
     void failuresGoToStandardError();
@@ -47,7 +49,7 @@ private slots:
     void designedThroughTheEditorsGivesTheSameSheet();
     void writesThePageAsPdf();
 
-private:
+  private:
     QTemporaryDir m_dir;
 };
 

@@ -4,7 +4,6 @@
 #include "model/Clock.h"
 #include "model/Messages.h"
 
-
 TSession::TSession(TProgramFolder folder_, std::unique_ptr<TProfileStore> store_)
     : folder(std::move(folder_)), store(std::move(store_)) {}
 
@@ -36,8 +35,7 @@ void LoadMaterialListsAndPrices(TSession& session) {
 
 bool NewProject(TSession& session) {
     TProject& project = session.project;
-    if (!project.orderName.isEmpty() && !TMessages::askYesNo(SessionTexts::confirmNew))
-        return false;
+    if (!project.orderName.isEmpty() && !TMessages::askYesNo(SessionTexts::confirmNew)) return false;
     project.doorCount = QStringLiteral("2");
     DrawBlankDoors(session.doorImages);
     project.doorHeight.clear();

@@ -24,8 +24,8 @@ struct TSession {
     TProgramFolder folder;
     std::unique_ptr<TProfileStore> store;
     TProject project;
-    TProfileGroup activeGroup;   // the settings window's entries
-    TMaterialLists lists;        // the settings page's working copies
+    TProfileGroup activeGroup;        // the settings window's entries
+    TMaterialLists lists;             // the settings page's working copies
     QStringList profileColourChoices; // the main window's choices, filled once at start-up
     QStringList profileModelChoices;
     QStringList innerMaterialChoices; // the editors' name choices

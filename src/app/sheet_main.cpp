@@ -1,15 +1,15 @@
 // doravel3-sheet: the production figures (or the printed page) of a project file, without a window.
+#include "design/DoorDrawing.h"
 #include "model/Errors.h"
 #include "model/Messages.h"
-#include "production/Fonts.h"
 #include "production/CostTable.h"
+#include "production/Fonts.h"
 #include "production/PrintComputation.h"
 #include "production/ProductionSheet.h"
 #include "production/ReportPage.h"
 #include "production/SheetJson.h"
 #include "production/SheetRenderer.h"
 #include "records/ProjectFile.h"
-#include "design/DoorDrawing.h"
 
 #include <QGuiApplication>
 
@@ -32,7 +32,9 @@ or height, a door without a design) gets the program's own message on standard e
 standard output, and exit status 1. Wrong arguments give exit status 2.
 )";
 
-void printError(const QString& message) { std::fprintf(stderr, "%s\n", message.toUtf8().constData()); }
+void printError(const QString& message) {
+    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+}
 
 // Standard error carries the program's own messages only; Qt's notes are kept for DORAVEL_DEBUG.
 void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -44,8 +46,7 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char* argv[]) {
     // The sheet tool never opens a window.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietQtMessages);
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
@@ -90,8 +91,7 @@ int main(int argc, char* argv[]) {
             if (!content.project.divisionCount(door).isEmpty())
                 RedrawDoorImage(content.project, content.group, door, pictures[door]);
         TReportPage page;
-        if (!FillReport(content.project, content.group, sheet, pictures, page))
-            return 1;
+        if (!FillReport(content.project, content.group, sheet, pictures, page)) return 1;
         SheetRenderer::writePdf(pdfPath, page);
         return 0;
     } catch (const DoravelError& error) {

@@ -39,8 +39,7 @@ void FillDivisionSizes(TDivisionEditor& editor, const TProfileGroup& group, cons
     for (int division : editor.lockedSet(running))
         fixed += toFloat(editor.rows[division].size(running));
     const QList<int>& unlocked = editor.unlockedSet(running);
-    if (unlocked.isEmpty())
-        return;
+    if (unlocked.isEmpty()) return;
     const QString share = round2Text((runningSize - fixed) / unlocked.size());
     const QString commonText = round2Text(commonSize);
     for (int division : unlocked)
@@ -56,8 +55,7 @@ bool ToggleDivisionLock(TDivisionEditor& editor, int division, TDimension dimens
     if (set) {
         bool othersLocked = true;
         for (int other = 1; other <= editor.countNumber(); ++other)
-            if (other != division && !editor.rows[other].locked(dimension))
-                othersLocked = false;
+            if (other != division && !editor.rows[other].locked(dimension)) othersLocked = false;
         if (othersLocked) {
             row.locked(dimension) = false;
             row.readOnly(dimension) = true;
@@ -66,14 +64,12 @@ bool ToggleDivisionLock(TDivisionEditor& editor, int division, TDimension dimens
         row.locked(dimension) = true;
         row.readOnly(dimension) = false;
         editor.unlockedSet(dimension).removeAll(division);
-        if (!editor.lockedSet(dimension).contains(division))
-            editor.lockedSet(dimension) << division;
+        if (!editor.lockedSet(dimension).contains(division)) editor.lockedSet(dimension) << division;
         return true;
     }
     row.locked(dimension) = false;
     row.readOnly(dimension) = true;
-    if (editor.lockedSet(dimension).removeAll(division) > 0)
-        editor.unlockedSet(dimension) << division;
+    if (editor.lockedSet(dimension).removeAll(division) > 0) editor.unlockedSet(dimension) << division;
     return false;
 }
 
@@ -126,8 +122,7 @@ void SetupDivisionLayout(TDivisionEditor& editor) {
         row.widthLockEnabled = lockable && running == TDimension::Width;
         row.heightLockEnabled = lockable && running == TDimension::Height;
         row.araBolmeEnabled = n >= 2 && division <= n;
-        if (n == 1 && division == 1)
-            row.splitButtonEnabled = false;
+        if (n == 1 && division == 1) row.splitButtonEnabled = false;
     }
 }
 
@@ -164,8 +159,7 @@ void ChangeDivisionDirection(TDivisionEditor& editor, const QString& direction, 
 void EditDivisionSize(TDivisionEditor& editor, int division, TDimension dimension, const QString& text,
                       const TProfileGroup& group, const QString& doorHeight) {
     editor.rows[division].size(dimension) = text;
-    if (text.isEmpty() || isRaised(editor.editkontrol))
-        return;
+    if (text.isEmpty() || isRaised(editor.editkontrol)) return;
     FillDivisionSizes(editor, group, doorHeight);
     DrawDoorPreview(editor, group, doorHeight);
 }
@@ -178,8 +172,7 @@ void SetAraBolme(TDivisionEditor& editor, int division, bool set, const TProfile
         row.splitButtonEnabled = true;
         return;
     }
-    if (isRaised(editor.aracheckontrol))
-        return;
+    if (isRaised(editor.aracheckontrol)) return;
     row.splitButtonEnabled = false;
     for (QString& value : editor.splits[division])
         value.clear();
@@ -198,21 +191,18 @@ void DrawDoorPreview(TDivisionEditor& editor, const TProfileGroup& group, const 
         if (editor.rows[division].araBolme && isSplit(editor.splits[division]))
             shape.splits[division] = &editor.splits[division];
     }
-    if (editor.preview.isNull())
-        editor.preview = DoorDrawing::newPicture();
+    if (editor.preview.isNull()) editor.preview = DoorDrawing::newPicture();
     DoorDrawing::drawDoor(editor.preview, shape, group);
 }
 
 void OpenDivisionEditor(TDivisionEditor& editor, const TProject& project, const TProfileGroup& group) {
     editor.door = project.hangikapak.toInt();
-    if (editor.door != 0)
-        editor.title = DivisionEditorTexts::doorTitle(editor.door);
+    if (editor.door != 0) editor.title = DivisionEditorTexts::doorTitle(editor.door);
     const int storedDoor = editor.door == 0 ? 1 : editor.door;
     const QString& doorHeight = project.doorHeight;
 
     if (!project.isDimensioned(storedDoor)) {
-        if (editor.door == 0)
-            editor.title = DivisionEditorTexts::allDoorsNewTitle;
+        if (editor.door == 0) editor.title = DivisionEditorTexts::allDoorsNewTitle;
         ChangeDivisionCount(editor, editor.door == 0 ? QStringLiteral("2") : QStringLiteral("6"), group, doorHeight);
         ChangeDivisionDirection(editor, ProjectTexts::horizontal, group, doorHeight);
         FillDivisionSizes(editor, group, doorHeight);
@@ -241,8 +231,7 @@ void OpenDivisionEditor(TDivisionEditor& editor, const TProject& project, const 
         for (int division = 1; division <= 6; ++division) {
             const bool split = isSplit(editor.splits[division]);
             editor.rows[division].araBolme = split;
-            if (split)
-                editor.rows[division].splitButtonEnabled = true;
+            if (split) editor.rows[division].splitButtonEnabled = true;
         }
     }
     DrawDoorPreview(editor, group, doorHeight);
@@ -253,8 +242,7 @@ bool RequestDivisionEditor(TDivisionEditor& editor, TProject& project, int door)
         TMessages::showMessage(DivisionEditorTexts::missingOpening);
         return false;
     }
-    if (door == 0)
-        editor.title = DivisionEditorTexts::allDoorsTitle;
+    if (door == 0) editor.title = DivisionEditorTexts::allDoorsTitle;
     editor.kapakeni = project.doorWidths[door == 0 ? 1 : door];
     project.hangikapak = QString::number(door);
     return true;
@@ -272,8 +260,8 @@ void writeDoor(const TDivisionEditor& editor, TProject& project, int door) {
         project.cell(door, TProject::nameColumn(division)) = row.name;
     }
     project.cell(door, TProject::CountColumn) = editor.count;
-    project.cell(door, TProject::DirectionColumn) = editor.isHorizontal() ? ProjectTexts::horizontal
-                                                                          : ProjectTexts::vertical;
+    project.cell(door, TProject::DirectionColumn) =
+        editor.isHorizontal() ? ProjectTexts::horizontal : ProjectTexts::vertical;
 }
 
 } // namespace

@@ -87,6 +87,8 @@ void ConfirmDivisionEditor(TDivisionEditor& editor, TProject& project, std::arra
 namespace DivisionEditorTexts {
 inline const QString allDoorsTitle = QStringLiteral("Bütün Kapakların Ölçülerini Düzenle");
 inline const QString allDoorsNewTitle = QStringLiteral("Bütün Kapakların Bölme Ölçülerini Düzenle");
-inline QString doorTitle(int door) { return QStringLiteral("%1. Kapağın Bölme Ölçülerini Düzenle").arg(door); }
+inline QString doorTitle(int door) {
+    return QStringLiteral("%1. Kapağın Bölme Ölçülerini Düzenle").arg(door);
+}
 inline const QString missingOpening = QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !");
 } // namespace DivisionEditorTexts

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <cstring>
 
-static void initDoravelResources() { Q_INIT_RESOURCE(resources); }
+static void initDoravelResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace DoorDrawing {
 
@@ -24,20 +26,20 @@ QImage loadStock(const char* path) {
 void copyClipped(QImage& target, const QImage& source, int x, int y, int w, int h) {
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min(x + w, target.width()), y1 = std::min(y + h, target.height());
-    if (x0 >= x1 || y0 >= y1)
-        return;
+    if (x0 >= x1 || y0 >= y1) return;
     const int bytes = (x1 - x0) * 3;
     for (int row = y0; row < y1; ++row)
         std::memcpy(target.scanLine(row) + x0 * 3, source.constScanLine(row - y) + (x0 - x) * 3, bytes);
 }
 
 double scale(double pixels, double size) {
-    if (size == 0)
-        throw DoravelError(QStringLiteral("Floating point division by zero"));
+    if (size == 0) throw DoravelError(QStringLiteral("Floating point division by zero"));
     return pixels / size;
 }
 
-bool isHorizontal(const QString& direction) { return direction == QLatin1String("Yatay"); }
+bool isHorizontal(const QString& direction) {
+    return direction == QLatin1String("Yatay");
+}
 
 } // namespace
 
@@ -56,7 +58,9 @@ const QImage& stockVerticalBar() {
     return image;
 }
 
-QImage newPicture() { return stockLeaf().copy(); }
+QImage newPicture() {
+    return stockLeaf().copy();
+}
 
 void drawHorizontalBar(QImage& picture, int x, int y, int length) {
     const QImage& bar = stockHorizontalBar();
@@ -83,8 +87,7 @@ QImage sketch(int count, const QString& direction) {
     static const std::array<std::array<int, 5>, 7> rows = {
         {{}, {}, {200}, {130, 260}, {100, 200, 300}, {80, 160, 240, 320}, {66, 132, 198, 264, 330}}};
     QImage picture = newPicture();
-    if (count < 1 || count > 6)
-        return picture;
+    if (count < 1 || count > 6) return picture;
     for (int k = 0; k < count - 1; ++k) {
         if (isHorizontal(direction))
             drawHorizontalBar(picture, 0, rows[count][k]);
@@ -99,11 +102,11 @@ void drawDoor(QImage& picture, const TDoorShape& shape, const TProfileGroup& gro
     using NumberText::toFloat;
     const double width = toFloat(shape.doorWidth);
     const double height = toFloat(shape.doorHeight);
-    const double xScale = scale(PictureWidth, width - (2 * group.number(TProfileGroup::side) +
-                                                       group.number(TProfileGroup::incover)));
-    const double yScale = scale(PictureHeight, height - (group.number(TProfileGroup::top) +
-                                                         group.number(TProfileGroup::under) +
-                                                         group.number(TProfileGroup::incover)));
+    const double xScale =
+        scale(PictureWidth, width - (2 * group.number(TProfileGroup::side) + group.number(TProfileGroup::incover)));
+    const double yScale =
+        scale(PictureHeight, height - (group.number(TProfileGroup::top) + group.number(TProfileGroup::under) +
+                                       group.number(TProfileGroup::incover)));
     const int count = NumberText::toInt(shape.count);
     const bool horizontal = isHorizontal(shape.direction);
 
@@ -122,8 +125,7 @@ void drawDoor(QImage& picture, const TDoorShape& shape, const TProfileGroup& gro
 
     for (int k = 1; k <= 6; ++k) {
         const TSplitRow* split = shape.splits[k];
-        if (!split || !isSplit(*split))
-            continue;
+        if (!split || !isSplit(*split)) continue;
         const int edge = horizontal ? PictureHeight : PictureWidth;
         const int start = k == 1 ? 0 : (k - 1 <= count - 1 ? dividers[k - 1] : edge);
         const int end = k <= count - 1 ? dividers[k] : edge;
@@ -134,15 +136,11 @@ void drawDoor(QImage& picture, const TDoorShape& shape, const TProfileGroup& gro
         const int second = roundPixel(s2 * partScale + first);
         const bool twoBars = (*split)[10] == QLatin1String("2");
         if (horizontal) {
-            if (s1 != 0)
-                drawVerticalBar(picture, first, start, end - start);
-            if (twoBars && s2 != 0)
-                drawVerticalBar(picture, second, start, end - start);
+            if (s1 != 0) drawVerticalBar(picture, first, start, end - start);
+            if (twoBars && s2 != 0) drawVerticalBar(picture, second, start, end - start);
         } else {
-            if (s1 != 0)
-                drawHorizontalBar(picture, start, first, end - start);
-            if (twoBars && s2 != 0)
-                drawHorizontalBar(picture, start, second, end - start);
+            if (s1 != 0) drawHorizontalBar(picture, start, first, end - start);
+            if (twoBars && s2 != 0) drawHorizontalBar(picture, start, second, end - start);
         }
     }
 }
@@ -152,8 +150,8 @@ TDoorShape storedShape(const TProject& project, int door) {
     shape.doorWidth = project.doorWidths[door];
     shape.doorHeight = project.doorHeight;
     shape.count = project.divisionCount(door);
-    shape.direction = project.direction(door) == QLatin1String("Yatay") ? project.direction(door)
-                                                                        : QStringLiteral("Dikey");
+    shape.direction =
+        project.direction(door) == QLatin1String("Yatay") ? project.direction(door) : QStringLiteral("Dikey");
     for (int d = 1; d <= 6; ++d) {
         shape.widths[d] = project.divisionWidth(door, d);
         shape.heights[d] = project.divisionHeight(door, d);

@@ -18,12 +18,18 @@ int TNewOrder::doorCountNumber() const {
 
 int OverlapFactor(int doorCount) {
     switch (doorCount) {
-    case 2: return 1;
-    case 3: return 2;
-    case 4: return 2;
-    case 5: return 4;
-    case 6: return 5;
-    default: return 0;
+    case 2:
+        return 1;
+    case 3:
+        return 2;
+    case 4:
+        return 2;
+    case 5:
+        return 4;
+    case 6:
+        return 5;
+    default:
+        return 0;
     }
 }
 
@@ -63,8 +69,7 @@ void ChangeNewOrderDoorCount(TNewOrder& order, const TProfileGroup& group, TProj
         order.freeDoors << TNewOrder::doorName(door);
     for (int door = 1; door <= 6; ++door) {
         order.lockEnabled[door] = door <= count;
-        if (door > count)
-            order.widths[door] = QStringLiteral("0");
+        if (door > count) order.widths[door] = QStringLiteral("0");
     }
     DistributeDoorWidths(order, group, project);
 }
@@ -72,21 +77,17 @@ void ChangeNewOrderDoorCount(TNewOrder& order, const TProfileGroup& group, TProj
 bool SetNewOrderDoorLock(TNewOrder& order, int door, bool ticked, const TProfileGroup& group, TProject& project) {
     const QString name = TNewOrder::doorName(door);
     if (ticked) {
-        if (order.locked[door])
-            return true;
+        if (order.locked[door]) return true;
         bool othersLocked = true;
         for (int other = 1; other <= order.doorCountNumber(); ++other)
-            if (other != door && !order.locked[other])
-                othersLocked = false;
-        if (othersLocked)
-            return false; // at least one door always stays free
+            if (other != door && !order.locked[other]) othersLocked = false;
+        if (othersLocked) return false; // at least one door always stays free
         order.locked[door] = true;
         order.freeDoors.removeAll(name);
         order.lockedDoors << name;
         return true;
     }
-    if (!order.locked[door])
-        return false;
+    if (!order.locked[door]) return false;
     order.locked[door] = false;
     order.lockedDoors.removeAll(name);
     order.freeDoors << name;
@@ -97,8 +98,7 @@ bool SetNewOrderDoorLock(TNewOrder& order, int door, bool ticked, const TProfile
 void EditNewOrderDoorWidth(TNewOrder& order, int door, const QString& text, const TProfileGroup& group,
                            TProject& project) {
     order.widths[door] = text;
-    if (!text.isEmpty() && !isRaised(order.editkontrol))
-        DistributeDoorWidths(order, group, project);
+    if (!text.isEmpty() && !isRaised(order.editkontrol)) DistributeDoorWidths(order, group, project);
 }
 
 void EditNewOrderOpening(TNewOrder& order, const QString& width, const QString& height, const TProfileGroup& group,
@@ -135,8 +135,8 @@ void ChangeNewOrderProfileGroup(TNewOrder& order, const QString& groupName, cons
     changeGroup(order, groupName, store, group, project, !isGroupOne);
 }
 
-bool ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project,
-                     const QStringList& profileColours, const QStringList& profileModels) {
+bool ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project, const QStringList& profileColours,
+                     const QStringList& profileModels) {
     if (order.orderName.isEmpty() || order.width == QLatin1String("0") || order.height == QLatin1String("0")) {
         TMessages::showMessage(NewOrderTexts::missingData);
         return false;
@@ -155,7 +155,6 @@ bool ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& pro
     project.deliveryKind = ProjectTexts::deliveryKinds().first();
     project.assemblyKind = ProjectTexts::assemblyKinds().first();
     project.dolapadet = QStringLiteral("1");
-    if (!project.doorsEqual)
-        TMessages::showMessage(NewOrderTexts::pickDoor);
+    if (!project.doorsEqual) TMessages::showMessage(NewOrderTexts::pickDoor);
     return true;
 }

@@ -18,8 +18,8 @@ struct TNewOrder {
     QString height;
     QString doorCount = QStringLiteral("6");
     QDate date;
-    std::array<QString, 7> widths;   // k1 … k6
-    std::array<bool, 7> locked{};    // CheckBox1, 3, 5, 7, 9, 11
+    std::array<QString, 7> widths; // k1 … k6
+    std::array<bool, 7> locked{};  // CheckBox1, 3, 5, 7, 9, 11
     std::array<bool, 7> lockEnabled{};
     QStringList freeDoors;   // ListBox3: "k1" …, unlocked doors 1..count
     QStringList lockedDoors; // ListBox4: in the order they were locked
@@ -55,13 +55,13 @@ void ChangeNewOrderProfileGroup(TNewOrder& order, const QString& groupName, cons
 
 // OK: checks, distributes and writes the order into the project. Returns false when the window stays
 // open (the missing-data message was shown). The header choices go back to their first entries.
-bool ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project,
-                     const QStringList& profileColours, const QStringList& profileModels);
+bool ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project, const QStringList& profileColours,
+                     const QStringList& profileModels);
 
 namespace NewOrderTexts {
 inline const QString missingData = QStringLiteral("Sipariş İsmi , Genişlik ve Yükseklik Bilgilerini Giriniz ! ");
 inline const QString pickDoor = QStringLiteral("Ölçülendirmek istediğiniz kapağın üzerine çifttıklayınız !");
 inline const QString checkGroup = QStringLiteral("Seçtiğiniz Profil Grubunun Ölçülerini Kontrol Ediniz!");
-inline const QString groupOneEmpty =
-    QStringLiteral("Profil Grubu 1 için kayıtlı ölçü bulunamadı. Lütfen Ayarlar penceresinde ölçüleri girip kaydediniz.");
+inline const QString groupOneEmpty = QStringLiteral(
+    "Profil Grubu 1 için kayıtlı ölçü bulunamadı. Lütfen Ayarlar penceresinde ölçüleri girip kaydediniz.");
 } // namespace NewOrderTexts

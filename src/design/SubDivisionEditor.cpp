@@ -19,7 +19,8 @@ void OpenSubDivisionEditor(TSubDivisionEditor& sub, const TDivisionEditor& edito
     if (storedSplit) {
         for (int part = 1; part <= 3; ++part) {
             sub.parts[part].size = stored[3 * part - 2];
-            sub.parts[part].kind = stored[3 * part - 1] == ProjectTexts::panel ? ProjectTexts::panel : ProjectTexts::glass;
+            sub.parts[part].kind =
+                stored[3 * part - 1] == ProjectTexts::panel ? ProjectTexts::panel : ProjectTexts::glass;
             sub.parts[part].name = stored[3 * part];
         }
         sub.bolmeadet = stored[10];
@@ -32,16 +33,17 @@ void OpenSubDivisionEditor(TSubDivisionEditor& sub, const TDivisionEditor& edito
     }
     sub.title = SubDivisionTexts::title(division);
     // The part count change rebuilds the lock sets; for a new split it also resets and fills.
-    const QString count = !storedSplit || sub.bolmeadet == QLatin1String("2") ? QStringLiteral("3") : QStringLiteral("2");
+    const QString count =
+        !storedSplit || sub.bolmeadet == QLatin1String("2") ? QStringLiteral("3") : QStringLiteral("2");
     ChangeSubDivisionCount(sub, count, group, editor.direction);
     sub.degisiklik = QStringLiteral("0");
     sub.visible = true;
 }
 
 void FillSubDivisionSizes(TSubDivisionEditor& sub, const TProfileGroup& group, const QString& direction) {
-    if (isRaised(sub.degisiklik) || sub.unlockedParts.isEmpty())
-        return;
-    const double middle = group.number(direction == ProjectTexts::horizontal ? TProfileGroup::mhor : TProfileGroup::mver);
+    if (isRaised(sub.degisiklik) || sub.unlockedParts.isEmpty()) return;
+    const double middle =
+        group.number(direction == ProjectTexts::horizontal ? TProfileGroup::mhor : TProfileGroup::mver);
     const double gap = NumberText::toInt(sub.bolmeadet) * (middle + group.number(TProfileGroup::incover));
     double lockedSum = 0;
     for (int part : sub.lockedParts)
@@ -58,8 +60,7 @@ bool ToggleSubDivisionLock(TSubDivisionEditor& sub, int part, bool set, const TP
     if (set) {
         bool othersLocked = true;
         for (int other = 1; other <= sub.partCount(); ++other)
-            if (other != part && !sub.parts[other].locked)
-                othersLocked = false;
+            if (other != part && !sub.parts[other].locked) othersLocked = false;
         if (othersLocked) {
             entry.locked = false;
             entry.readOnly = true;
@@ -68,18 +69,15 @@ bool ToggleSubDivisionLock(TSubDivisionEditor& sub, int part, bool set, const TP
         entry.locked = true;
         entry.readOnly = false;
         sub.unlockedParts.removeAll(part);
-        if (!sub.lockedParts.contains(part))
-            sub.lockedParts << part;
+        if (!sub.lockedParts.contains(part)) sub.lockedParts << part;
         // Locking part 1 leaves the other sizes as they are until the next fill.
-        if (part != 1)
-            FillSubDivisionSizes(sub, group, direction);
+        if (part != 1) FillSubDivisionSizes(sub, group, direction);
         return true;
     }
     entry.locked = false;
     entry.readOnly = true;
     sub.lockedParts.removeAll(part);
-    if (!sub.unlockedParts.contains(part))
-        sub.unlockedParts << part;
+    if (!sub.unlockedParts.contains(part)) sub.unlockedParts << part;
     FillSubDivisionSizes(sub, group, direction);
     return false;
 }
@@ -103,8 +101,7 @@ void ChangeSubDivisionCount(TSubDivisionEditor& sub, const QString& count, const
 }
 
 void ResetSubDivision(TSubDivisionEditor& sub) {
-    if (isRaised(sub.degisiklik))
-        return;
+    if (isRaised(sub.degisiklik)) return;
     for (int part = 1; part <= 3; ++part) {
         TSubPart& entry = sub.parts[part];
         entry.size.clear();
@@ -118,8 +115,7 @@ void ResetSubDivision(TSubDivisionEditor& sub) {
 void EditSubDivisionSize(TSubDivisionEditor& sub, int part, const QString& text, const TProfileGroup& group,
                          const QString& direction) {
     sub.parts[part].size = text;
-    if (!text.isEmpty())
-        FillSubDivisionSizes(sub, group, direction);
+    if (!text.isEmpty()) FillSubDivisionSizes(sub, group, direction);
 }
 
 void ConfirmSubDivisionEditor(TSubDivisionEditor& sub, TDivisionEditor& editor, const TProfileGroup& group,

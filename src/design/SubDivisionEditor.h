@@ -21,9 +21,9 @@ struct TSubPart {
 struct TSubDivisionEditor {
     int bolmeadi = 0;
     QString bolmeolcu;
-    QString count = QStringLiteral("3");   // arabolmesayi: "2" or "3"
+    QString count = QStringLiteral("3");     // arabolmesayi: "2" or "3"
     QString bolmeadet = QStringLiteral("2"); // separators: "1" for two parts, "2" for three
-    std::array<TSubPart, 4> parts;          // parts 1..3
+    std::array<TSubPart, 4> parts;           // parts 1..3
     QList<int> unlockedParts, lockedParts;
     QString degisiklik = QStringLiteral("0");
     QString title;
@@ -52,5 +52,7 @@ void ConfirmSubDivisionEditor(TSubDivisionEditor& sub, TDivisionEditor& editor, 
                               const QString& doorHeight);
 
 namespace SubDivisionTexts {
-inline QString title(int division) { return QStringLiteral("%1. Bölme Ara Bölmesini Düzenle.").arg(division); }
+inline QString title(int division) {
+    return QStringLiteral("%1. Bölme Ara Bölmesini Düzenle.").arg(division);
+}
 } // namespace SubDivisionTexts

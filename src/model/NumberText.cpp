@@ -20,15 +20,12 @@ QString conversionMessage(const QString& text, const char* kind) {
 } // namespace
 
 double toFloat(const QString& text) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*[+-]?(\\d+(,\\d*)?|,\\d+)([eE][+-]?\\d+)?\\s*$"));
-    if (!pattern.match(text).hasMatch())
-        throw EConvertError(conversionMessage(text, "floating point"));
+    static const QRegularExpression pattern(QStringLiteral("^\\s*[+-]?(\\d+(,\\d*)?|,\\d+)([eE][+-]?\\d+)?\\s*$"));
+    if (!pattern.match(text).hasMatch()) throw EConvertError(conversionMessage(text, "floating point"));
     QByteArray c = text.trimmed().toLatin1();
     c.replace(',', '.');
     const double value = std::strtod(c.constData(), nullptr);
-    if (!std::isfinite(value))
-        throw EConvertError(conversionMessage(text, "floating point"));
+    if (!std::isfinite(value)) throw EConvertError(conversionMessage(text, "floating point"));
     return value;
 }
 
@@ -36,18 +33,14 @@ int toInt(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral("^\\s*[+-]?\\d+$"));
     bool ok = pattern.match(text).hasMatch();
     const int value = ok ? text.trimmed().toInt(&ok) : 0;
-    if (!ok)
-        throw EConvertError(conversionMessage(text, "integer"));
+    if (!ok) throw EConvertError(conversionMessage(text, "integer"));
     return value;
 }
 
 QString fromFloat(double value) {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    if (value == 0)
-        return QStringLiteral("0");
+    if (std::isnan(value)) return QStringLiteral("NAN");
+    if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (value == 0) return QStringLiteral("0");
 
     // 15 significant digits: d.dddddddddddddde±x
     char buffer[64];
@@ -63,8 +56,7 @@ QString fromFloat(double value) {
     QString result;
     if (exponent >= 15 || exponent < -5) {
         result = digits.left(1);
-        if (digits.size() > 1)
-            result += QLatin1Char(',') + digits.mid(1);
+        if (digits.size() > 1) result += QLatin1Char(',') + digits.mid(1);
         result += QLatin1Char('E') + QString::number(exponent);
     } else if (exponent < 0) {
         result = QStringLiteral("0,") + QString(-exponent - 1, QLatin1Char('0')) + digits;
@@ -76,13 +68,17 @@ QString fromFloat(double value) {
     return negative ? QLatin1Char('-') + result : result;
 }
 
-QString fromInt(long long value) { return QString::number(value); }
+QString fromInt(long long value) {
+    return QString::number(value);
+}
 
 double round2(double value) {
     // nearbyint follows the current rounding mode, which is round-half-even by default.
     return std::nearbyint(value / 0.01) * 0.01;
 }
 
-int roundPixel(double value) { return static_cast<int>(std::nearbyint(value)); }
+int roundPixel(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 } // namespace NumberText

@@ -25,6 +25,8 @@ double round2(double value);
 int roundPixel(double value);
 
 // round2 written as text: the form every computed size takes.
-inline QString round2Text(double value) { return fromFloat(round2(value)); }
+inline QString round2Text(double value) {
+    return fromFloat(round2(value));
+}
 
 } // namespace NumberText

@@ -2,6 +2,10 @@
 
 #include <QDir>
 
-QString TProgramFolder::dbFolder() const { return QDir(m_folder).filePath(QStringLiteral("db")); }
+QString TProgramFolder::dbFolder() const {
+    return QDir(m_folder).filePath(QStringLiteral("db"));
+}
 
-QString TProgramFolder::file(const QString& relative) const { return QDir(m_folder).filePath(relative); }
+QString TProgramFolder::file(const QString& relative) const {
+    return QDir(m_folder).filePath(relative);
+}

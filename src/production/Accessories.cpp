@@ -27,10 +27,9 @@ void ComputeProfileWeights(const TProject& project, const TProfileGroup& group, 
     sheet.lengths[K::HorizontalMiddle] = fromFloat(cabinets * (sheet.HL * sheet.HC));
     sheet.lengths[K::VerticalMiddle] = fromFloat(cabinets * (sheet.VL * sheet.VC));
 
-    const std::array<int, K::KindCount> weightValue = {TProfileGroup::topslidew, TProfileGroup::underslidew,
-                                                       TProfileGroup::sidew,     TProfileGroup::topw,
-                                                       TProfileGroup::underw,    TProfileGroup::mhorw,
-                                                       TProfileGroup::mverw};
+    const std::array<int, K::KindCount> weightValue = {
+        TProfileGroup::topslidew, TProfileGroup::underslidew, TProfileGroup::sidew, TProfileGroup::topw,
+        TProfileGroup::underw,    TProfileGroup::mhorw,       TProfileGroup::mverw};
     for (int kind : {K::Side, K::Bottom, K::Top, K::HorizontalMiddle, K::VerticalMiddle, K::TopRail, K::BottomRail})
         sheet.weights[kind] = fromFloat(toFloat(sheet.lengths[kind]) * group.number(weightValue[kind]));
 
@@ -53,7 +52,7 @@ void ComputeAccessories(const TProject& project, TProductionSheet& sheet) {
         for (int division = 1; division <= 6; ++division)
             if (project.divisionKind(door, division) == ProjectTexts::glass &&
                 !project.divisionWidth(door, division).isEmpty())
-                glassEdges += toFloat(project.divisionWidth(door, division)) +
-                              toFloat(project.divisionHeight(door, division));
+                glassEdges +=
+                    toFloat(project.divisionWidth(door, division)) + toFloat(project.divisionHeight(door, division));
     sheet.glassGasket = round2Text(cabinets * 2 * glassEdges / 100);
 }

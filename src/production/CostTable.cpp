@@ -16,16 +16,16 @@ TCostTable::TCostTable() {
 }
 
 QString TCostTable::quantityCaption(int line) {
-    static const char* const captions[] = {"Aluminyum Ağırlık (Kg)", "Panel (m2)",        "Cam (m2)",
-                                           "Cam Fitili (m)",         "Toz Fitili (m)",    "Çarpma Fitili (m)",
+    static const char* const captions[] = {"Aluminyum Ağırlık (Kg)", "Panel (m2)",     "Cam (m2)",
+                                           "Cam Fitili (m)",         "Toz Fitili (m)", "Çarpma Fitili (m)",
                                            "Mekanizma (adet)"};
     return QString::fromUtf8(captions[line]);
 }
 
 QString TCostTable::unitPriceCaption(int line) {
-    static const char* const captions[] = {"Birim Maliyeti (1 kg / YTL)", "Birim Maliyeti (1 m2 / YTL)",
-                                           "Birim Maliyeti (1 m2 / YTL)", "Birim Maliyeti (1 m / YTL)",
-                                           "Birim Maliyeti (1 m / YTL)",  "Birim Maliyeti (1 m / YTL)",
+    static const char* const captions[] = {"Birim Maliyeti (1 kg / YTL)",  "Birim Maliyeti (1 m2 / YTL)",
+                                           "Birim Maliyeti (1 m2 / YTL)",  "Birim Maliyeti (1 m / YTL)",
+                                           "Birim Maliyeti (1 m / YTL)",   "Birim Maliyeti (1 m / YTL)",
                                            "Birim Maliyeti (1 adet / YTL)"};
     return QString::fromUtf8(captions[line]);
 }
@@ -44,11 +44,10 @@ bool ShowCostTable(TCostTable& table, const TProject& project, const TProduction
         TMessages::showMessage(CostTexts::needsPreview);
         return false;
     }
-    if (sheet.totalWeight.isEmpty())
-        return false;
+    if (sheet.totalWeight.isEmpty()) return false;
     table.quantities[TCostTable::Aluminium] = round2Text(toFloat(sheet.totalWeight) / 100);
-    table.totals[TCostTable::Aluminium] = round2Text(toFloat(table.unitPrices[TCostTable::Aluminium]) *
-                                                     toFloat(table.quantities[TCostTable::Aluminium]));
+    table.totals[TCostTable::Aluminium] =
+        round2Text(toFloat(table.unitPrices[TCostTable::Aluminium]) * toFloat(table.quantities[TCostTable::Aluminium]));
     if (!table.visible) {
         table.visible = true;
         RecalculateCosts(table);
@@ -58,8 +57,7 @@ bool ShowCostTable(TCostTable& table, const TProject& project, const TProduction
 
 void EditUnitPrice(TCostTable& table, int line, const QString& text) {
     table.unitPrices[line] = text;
-    if (!text.isEmpty())
-        RecalculateCosts(table);
+    if (!text.isEmpty()) RecalculateCosts(table);
 }
 
 void SavePrices(const TCostTable& table, const TProgramFolder& folder) {

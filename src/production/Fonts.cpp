@@ -3,9 +3,12 @@
 #include <QStringList>
 
 void Fonts::installSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("Trebuchet MS"), QStringList{QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), QStringList{QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Trebuchet MS"),
+                               QStringList{QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               QStringList{QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
 }
 
 namespace {
@@ -20,6 +23,12 @@ QFont make(const char* family, int pixelSize, bool bold, bool italic) {
 }
 } // namespace
 
-QFont Fonts::trebuchet(int pixelSize, bool bold, bool italic) { return make("Trebuchet MS", pixelSize, bold, italic); }
-QFont Fonts::arial(int pixelSize, bool bold) { return make("Arial", pixelSize, bold, false); }
-QFont Fonts::comicSans(int pixelSize, bool bold) { return make("Comic Sans MS", pixelSize, bold, false); }
+QFont Fonts::trebuchet(int pixelSize, bool bold, bool italic) {
+    return make("Trebuchet MS", pixelSize, bold, italic);
+}
+QFont Fonts::arial(int pixelSize, bool bold) {
+    return make("Arial", pixelSize, bold, false);
+}
+QFont Fonts::comicSans(int pixelSize, bool bold) {
+    return make("Comic Sans MS", pixelSize, bold, false);
+}

@@ -10,7 +10,9 @@ using NumberText::toFloat;
 
 namespace {
 
-QString hole(int k, double position) { return QStringLiteral("%1.Delik = ").arg(k) + fromFloat(position); }
+QString hole(int k, double position) {
+    return QStringLiteral("%1.Delik = ").arg(k) + fromFloat(position);
+}
 
 } // namespace
 
@@ -23,8 +25,7 @@ void BuildHoleLists(const TProject& project, const TProfileGroup& group, TProduc
         QStringList& list = sheet.holes[door];
         sheet.delikliste.clear();
         const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
-        if (!horizontal && project.direction(door) != ProjectTexts::vertical)
-            continue;
+        if (!horizontal && project.direction(door) != ProjectTexts::vertical) continue;
         const double ic = group.number(TProfileGroup::incover);
         const double top = group.number(TProfileGroup::top);
         const double mhor = group.number(TProfileGroup::mhor);
@@ -50,14 +51,12 @@ void BuildHoleLists(const TProject& project, const TProfileGroup& group, TProduc
             }
             const TSplitRow& split = project.splitTable(door)[q];
             const QString& separators = split[10];
-            if (separators != QLatin1String("1") && separators != QLatin1String("2"))
-                continue;
+            if (separators != QLatin1String("1") && separators != QLatin1String("2")) continue;
             sheet.delikliste << QString::number(q) + (horizontal ? QStringLiteral(". Ara Profile Soldan")
                                                                  : QStringLiteral(". Ara Profile Üstten"));
             const double p1 = toFloat(split[1]);
             sheet.delikliste << hole(1, p1 - 2 * ic);
-            if (separators == QLatin1String("2"))
-                sheet.delikliste << hole(2, p1 + toFloat(split[4]) + 2 * ic);
+            if (separators == QLatin1String("2")) sheet.delikliste << hole(2, p1 + toFloat(split[4]) + 2 * ic);
         }
         list << sheet.delikliste;
     }

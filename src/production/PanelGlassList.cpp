@@ -20,8 +20,7 @@ QString pieceLine(const QString& width, const QString& height, const QString& ma
 
 void group(const QStringList& produced, int cabinets, QStringList& lines, QStringList& counts) {
     for (const QString& line : produced) {
-        if (lines.contains(line))
-            continue;
+        if (lines.contains(line)) continue;
         lines << line;
         counts << NumberText::fromInt(produced.count(line) * cabinets);
     }
@@ -71,8 +70,7 @@ void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
                 continue;
             }
             const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
-            if (!horizontal && project.direction(door) != ProjectTexts::vertical)
-                continue;
+            if (!horizontal && project.direction(door) != ProjectTexts::vertical) continue;
             for (int part = 1; part <= 3; ++part) {
                 const QString& size = split[3 * part - 2];
                 const QString& kind = split[3 * part - 1];

@@ -11,13 +11,11 @@
 
 QString ComputeProductionSheet(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet,
                                TCostTable* costTable) {
-    if (project.openingWidth.isEmpty() || project.openingHeight.isEmpty())
-        return PrintTexts::missingOpening;
+    if (project.openingWidth.isEmpty() || project.openingHeight.isEmpty()) return PrintTexts::missingOpening;
     BuildProfileList(project, group, sheet);
     const int doors = NumberText::toInt(project.doorCount);
     for (int door = 1; door <= doors && door <= 6; ++door)
-        if (!project.isDimensioned(door))
-            return PrintTexts::notDesigned;
+        if (!project.isDimensioned(door)) return PrintTexts::notDesigned;
     BuildHoleLists(project, group, sheet);
     BuildPanelGlassList(project, sheet);
     if (costTable) {
@@ -25,7 +23,6 @@ QString ComputeProductionSheet(const TProject& project, const TProfileGroup& gro
         costTable->quantities[TCostTable::Glass] = sheet.glassArea;
     }
     ComputeAccessories(project, sheet);
-    if (costTable)
-        WriteSheetQuantities(*costTable, sheet);
+    if (costTable) WriteSheetQuantities(*costTable, sheet);
     return QString();
 }

@@ -46,8 +46,7 @@ void BuildProfileList(const TProject& project, const TProfileGroup& group, TProd
     }
 
     for (int door = 1; door <= 6; ++door) {
-        if (project.direction(door) != ProjectTexts::horizontal || project.doorWidths[door].isEmpty())
-            continue;
+        if (project.direction(door) != ProjectTexts::horizontal || project.doorWidths[door].isEmpty()) continue;
         const int n = toInt(project.divisionCount(door));
         const double length = round2(toFloat(project.doorWidths[door]) - sideOutside);
         MergeProfileLine(sheet, NumberText::fromFloat(length) + QStringLiteral(" cm Yatay Orta Profil"),
@@ -57,8 +56,7 @@ void BuildProfileList(const TProject& project, const TProfileGroup& group, TProd
     }
 
     for (int door = 1; door <= 6; ++door) {
-        if (project.direction(door) != ProjectTexts::vertical || project.doorWidths[door].isEmpty())
-            continue;
+        if (project.direction(door) != ProjectTexts::vertical || project.doorWidths[door].isEmpty()) continue;
         const int n = toInt(project.divisionCount(door));
         const double height = toFloat(project.doorHeight);
         // The cut length takes 7,3 off the door height, the running total 8.
@@ -72,14 +70,12 @@ void BuildProfileList(const TProject& project, const TProfileGroup& group, TProd
     const double mverJoint = group.number(TProfileGroup::mver) + group.number(TProfileGroup::incover);
     for (int door = 1; door <= 6; ++door) {
         const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
-        if (!horizontal && project.direction(door) != ProjectTexts::vertical)
-            continue;
+        if (!horizontal && project.direction(door) != ProjectTexts::vertical) continue;
         for (int division = 1; division <= 6; ++division) {
             const TSplitRow& split = project.splitTable(door)[division];
-            const QString& size = horizontal ? project.divisionHeight(door, division)
-                                             : project.divisionWidth(door, division);
-            if (size.isEmpty() || !isSplit(split))
-                continue;
+            const QString& size =
+                horizontal ? project.divisionHeight(door, division) : project.divisionWidth(door, division);
+            if (size.isEmpty() || !isSplit(split)) continue;
             const int separators = toInt(split[10]);
             const double value = toFloat(size);
             if (horizontal) {

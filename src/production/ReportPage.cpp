@@ -25,8 +25,7 @@ void writeLabel(QPainter& painter, const QString& text, int x, int y, bool rotat
     const QRect huge(0, 0, 2000, 200);
     painter.save();
     painter.translate(x, y);
-    if (rotated)
-        painter.rotate(-90); // reads from bottom to top, running upward from the anchor
+    if (rotated) painter.rotate(-90); // reads from bottom to top, running upward from the anchor
     painter.drawText(huge, Qt::AlignLeft | Qt::AlignTop, text);
     painter.restore();
 }
@@ -43,8 +42,7 @@ void LabelDoorPictures(const TProject& project, std::array<QImage, 7>& pictures)
     const int doors = NumberText::toInt(project.doorCount);
     for (int door = 1; door <= doors && door <= 6; ++door) {
         QImage& picture = pictures[door];
-        if (picture.isNull())
-            continue;
+        if (picture.isNull()) continue;
         QPainter painter(&picture);
         painter.setFont(font);
         painter.setPen(Qt::black);
@@ -63,8 +61,7 @@ void LabelDoorPictures(const TProject& project, std::array<QImage, 7>& pictures)
                     int xp = 0;
                     for (int part = 1; part <= 3; ++part) {
                         const QString& size = split[3 * part - 2];
-                        if (size == QLatin1String("0"))
-                            continue;
+                        if (size == QLatin1String("0")) continue;
                         xp += roundPixel(toFloat(size) * sx);
                         writeLabel(painter, split[3 * part], xp - 10, cy, true);
                     }
@@ -73,8 +70,7 @@ void LabelDoorPictures(const TProject& project, std::array<QImage, 7>& pictures)
                     int yp = 0;
                     for (int part = 1; part <= 3; ++part) {
                         const QString& size = split[3 * part - 2];
-                        if (size == QLatin1String("0"))
-                            continue;
+                        if (size == QLatin1String("0")) continue;
                         const int partHeight = roundPixel(toFloat(size) * sy);
                         yp += partHeight;
                         writeLabel(painter, split[3 * part], x - 10, yp - roundPixel(toFloat(size) * sy / 2), true);
@@ -82,8 +78,7 @@ void LabelDoorPictures(const TProject& project, std::array<QImage, 7>& pictures)
                 }
                 continue;
             }
-            if (w.isEmpty())
-                continue;
+            if (w.isEmpty()) continue;
             if (horizontal) {
                 y += roundPixel(toFloat(h) * sy);
                 writeLabel(painter, project.divisionName(door, division), 0, y - roundPixel(toFloat(h) * sy / 2),
@@ -141,8 +136,8 @@ bool FillReport(const TProject& project, const TProfileGroup& group, const TProd
     return true;
 }
 
-bool PrintPreview(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet,
-                  TCostTable& costTable, const std::array<QImage, 7>& doorImages, TReportPage& page) {
+bool PrintPreview(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet, TCostTable& costTable,
+                  const std::array<QImage, 7>& doorImages, TReportPage& page) {
     const QString stopped = ComputeProductionSheet(project, group, sheet, &costTable);
     if (!stopped.isEmpty()) {
         TMessages::showMessage(stopped);

@@ -41,5 +41,5 @@ bool FillReport(const TProject& project, const TProfileGroup& group, const TProd
 
 // The print preview command up to opening the preview: checks, computations in order, the cost
 // table's quantities, the page. Returns false when a check stopped it (its message was shown).
-bool PrintPreview(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet,
-                  TCostTable& costTable, const std::array<QImage, 7>& doorImages, TReportPage& page);
+bool PrintPreview(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet, TCostTable& costTable,
+                  const std::array<QImage, 7>& doorImages, TReportPage& page);

@@ -17,8 +17,8 @@ QJsonArray lines(const QStringList& texts, const QStringList& counts) {
 }
 
 QJsonObject kinds(const std::array<QString, TProductionSheet::KindCount>& values) {
-    static const char* const names[] = {"topRail", "bottomRail", "side", "top", "bottom", "horizontalMiddle",
-                                        "verticalMiddle"};
+    static const char* const names[] = {"topRail", "bottomRail",       "side",          "top",
+                                        "bottom",  "horizontalMiddle", "verticalMiddle"};
     QJsonObject object;
     for (int kind = 0; kind < TProductionSheet::KindCount; ++kind)
         object.insert(QLatin1String(names[kind]), values[kind]);

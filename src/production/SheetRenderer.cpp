@@ -23,19 +23,15 @@ constexpr double HeaderHeight = 53;
 constexpr double BodyHeight = 1014;
 
 class TPagePainter {
-public:
+  public:
     explicit TPagePainter(QPainter& painter) : p(painter) {}
 
     void rules(const QRectF& r, int which) {
         p.setPen(QPen(Qt::black, 1));
-        if (which & Left)
-            p.drawLine(QLineF(r.left(), r.top(), r.left(), r.bottom()));
-        if (which & Top)
-            p.drawLine(QLineF(r.left(), r.top(), r.right(), r.top()));
-        if (which & Right)
-            p.drawLine(QLineF(r.right(), r.top(), r.right(), r.bottom()));
-        if (which & Bottom)
-            p.drawLine(QLineF(r.left(), r.bottom(), r.right(), r.bottom()));
+        if (which & Left) p.drawLine(QLineF(r.left(), r.top(), r.left(), r.bottom()));
+        if (which & Top) p.drawLine(QLineF(r.left(), r.top(), r.right(), r.top()));
+        if (which & Right) p.drawLine(QLineF(r.right(), r.top(), r.right(), r.bottom()));
+        if (which & Bottom) p.drawLine(QLineF(r.left(), r.bottom(), r.right(), r.bottom()));
     }
 
     void text(double x, double y, double w, double h, const QString& value, const QFont& font, int which,
@@ -79,7 +75,8 @@ public:
         p.setFont(font);
         p.setPen(Qt::black);
         for (qsizetype i = 0; i < values.size() && i * lineHeight < h; ++i)
-            fitted(QRectF(x + 1, y + i * lineHeight, w - 2, lineHeight), Qt::AlignHCenter | Qt::AlignVCenter, values.at(i));
+            fitted(QRectF(x + 1, y + i * lineHeight, w - 2, lineHeight), Qt::AlignHCenter | Qt::AlignVCenter,
+                   values.at(i));
         p.restore();
         rules(r, which);
     }
@@ -113,9 +110,9 @@ void paintDoors(TPagePainter& d, const TReportPage& page) {
     d.text(556, 305, 110, 17, QStringLiteral(" Kapak Boy ( cm )"), trebuchet(11), Box);
     d.text(665, 305, 90, 17, page.doorHeight, Fonts::arial(13, true), Box);
 
-    const QString captions[] = {QStringLiteral(" Profil Rengi"),   QStringLiteral(" Profil Modeli"),
-                                QStringLiteral(" Teslimat"),       QStringLiteral(" Montaj"),
-                                QStringLiteral(" Cam Fitili (m)"), QStringLiteral(" Toz Fitili (m)"),
+    const QString captions[] = {QStringLiteral(" Profil Rengi"),      QStringLiteral(" Profil Modeli"),
+                                QStringLiteral(" Teslimat"),          QStringLiteral(" Montaj"),
+                                QStringLiteral(" Cam Fitili (m)"),    QStringLiteral(" Toz Fitili (m)"),
                                 QStringLiteral(" Çarpma Fitili (m)"), QStringLiteral(" Tekerlek Mekanizma (Tkm)")};
     const QString values[] = {page.profileColour, page.profileModel, page.delivery,     page.assembly,
                               page.glassGasket,   page.dustGasket,   page.impactGasket, page.mechanisms};
@@ -229,13 +226,11 @@ void writePdf(const QString& path, const TReportPage& page) {
     writer.setTitle(page.orderName);
     writer.setCreator(QStringLiteral("Doravel 3"));
     QPainter painter;
-    if (!painter.begin(&writer))
-        throw DoravelError(QStringLiteral("Cannot create file \"%1\".").arg(path));
+    if (!painter.begin(&writer)) throw DoravelError(QStringLiteral("Cannot create file \"%1\".").arg(path));
     const QRect full = writer.pageLayout().fullRectPixels(writer.resolution());
     paint(painter, QRectF(full), page);
     painter.end();
-    if (!QFile::exists(path))
-        throw DoravelError(QStringLiteral("Cannot create file \"%1\".").arg(path));
+    if (!QFile::exists(path)) throw DoravelError(QStringLiteral("Cannot create file \"%1\".").arg(path));
 }
 
 } // namespace SheetRenderer

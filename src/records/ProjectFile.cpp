@@ -18,11 +18,11 @@ struct THeaderField {
 };
 
 const THeaderField k_header[] = {
-    {"orderName", &TProject::orderName},       {"openingWidth", &TProject::openingWidth},
+    {"orderName", &TProject::orderName},         {"openingWidth", &TProject::openingWidth},
     {"openingHeight", &TProject::openingHeight}, {"dolapadet", &TProject::dolapadet},
-    {"doorCount", &TProject::doorCount},       {"profileColour", &TProject::profileColour},
-    {"profileModel", &TProject::profileModel}, {"deliveryKind", &TProject::deliveryKind},
-    {"assemblyKind", &TProject::assemblyKind}, {"profileGroupName", &TProject::profileGroupName},
+    {"doorCount", &TProject::doorCount},         {"profileColour", &TProject::profileColour},
+    {"profileModel", &TProject::profileModel},   {"deliveryKind", &TProject::deliveryKind},
+    {"assemblyKind", &TProject::assemblyKind},   {"profileGroupName", &TProject::profileGroupName},
     {"doorHeight", &TProject::doorHeight},
 };
 
@@ -35,23 +35,20 @@ QJsonArray texts(const QString* first, int count) {
 
 // Reads members and reports the path of the first that is missing or of the wrong type.
 class TReader {
-public:
+  public:
     [[noreturn]] static void fail(const QString& path, const char* expected) {
         throw DoravelError(QStringLiteral("Proje dosyası okunamadı: '%1' %2.").arg(path, QString::fromUtf8(expected)));
     }
     static QJsonValue member(const QJsonObject& object, const QString& path, const QString& name) {
-        if (!object.contains(name))
-            fail(path + name, "eksik");
+        if (!object.contains(name)) fail(path + name, "eksik");
         return object.value(name);
     }
     static QString text(const QJsonValue& value, const QString& path) {
-        if (!value.isString())
-            fail(path, "bir metin olmalı");
+        if (!value.isString()) fail(path, "bir metin olmalı");
         return value.toString();
     }
     static QJsonObject object(const QJsonValue& value, const QString& path) {
-        if (!value.isObject())
-            fail(path, "bir nesne olmalı");
+        if (!value.isObject()) fail(path, "bir nesne olmalı");
         return value.toObject();
     }
     static QJsonArray array(const QJsonValue& value, const QString& path, int size) {
@@ -101,8 +98,7 @@ TProjectFileContent ProjectFile::fromJson(const QByteArray& json) {
         throw DoravelError(QStringLiteral("Proje dosyası geçerli bir JSON belgesi değil: %1 (konum %2).")
                                .arg(error.errorString())
                                .arg(error.offset));
-    if (!document.isObject())
-        TReader::fail(QStringLiteral("(kök)"), "bir nesne olmalı");
+    if (!document.isObject()) TReader::fail(QStringLiteral("(kök)"), "bir nesne olmalı");
     const QJsonObject root = document.object();
     TProjectFileContent content;
     TProject& project = content.project;
@@ -120,12 +116,11 @@ TProjectFileContent ProjectFile::fromJson(const QByteArray& json) {
     if (!date.isEmpty() && !project.deliveryDate.isValid())
         TReader::fail(headerPath + QStringLiteral("deliveryDate"), "YYYY-AA-GG biçiminde bir tarih olmalı");
     const QJsonValue equal = TReader::member(header, headerPath, QStringLiteral("doorsEqual"));
-    if (!equal.isBool())
-        TReader::fail(headerPath + QStringLiteral("doorsEqual"), "true ya da false olmalı");
+    if (!equal.isBool()) TReader::fail(headerPath + QStringLiteral("doorsEqual"), "true ya da false olmalı");
     project.doorsEqual = equal.toBool();
 
-    const QJsonArray widths = TReader::array(TReader::member(root, QString(), QStringLiteral("doorWidths")),
-                                             QStringLiteral("doorWidths"), 6);
+    const QJsonArray widths =
+        TReader::array(TReader::member(root, QString(), QStringLiteral("doorWidths")), QStringLiteral("doorWidths"), 6);
     const QJsonArray doors =
         TReader::array(TReader::member(root, QString(), QStringLiteral("doors")), QStringLiteral("doors"), 6);
     const QJsonArray splits =

@@ -4,7 +4,9 @@
 #include "model/ProgramFolder.h"
 #include "settings/TextListFile.h"
 
-QString TMaterialLists::fileName(int list) { return QStringLiteral("db/%1.txt").arg(list + 1); }
+QString TMaterialLists::fileName(int list) {
+    return QStringLiteral("db/%1.txt").arg(list + 1);
+}
 
 QString TMaterialLists::caption(int list) {
     static const char* const captions[] = {"Profil Renkleri", "Profil Modelleri", "Kapak İçi Malzeme Renkleri"};
@@ -19,8 +21,7 @@ QString TMaterialLists::promptText(int list) {
 void TMaterialLists::load(const TProgramFolder& folder) {
     for (int list = 0; list < ListCount; ++list) {
         const QString path = folder.file(fileName(list));
-        if (TextListFile::exists(path))
-            lists[list] = TextListFile::read(path);
+        if (TextListFile::exists(path)) lists[list] = TextListFile::read(path);
     }
 }
 
@@ -32,8 +33,7 @@ void TMaterialLists::save(const TProgramFolder& folder) const {
 void TCostPrices::load(const TProgramFolder& folder, std::array<QString, Count>& prices) {
     const QStringList lines = TextListFile::read(folder.file(fileName()));
     for (int i = 0; i < Count; ++i) {
-        if (i >= lines.size())
-            throw DoravelError(QStringLiteral("List index out of bounds (%1)").arg(i));
+        if (i >= lines.size()) throw DoravelError(QStringLiteral("List index out of bounds (%1)").arg(i));
         prices[i] = lines.at(i);
     }
 }

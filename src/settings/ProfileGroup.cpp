@@ -32,13 +32,21 @@ const TValueInfo k_values[TProfileGroup::ValueCount] = {
 
 } // namespace
 
-const char* TProfileGroup::valueName(int value) { return k_values[value].name; }
+const char* TProfileGroup::valueName(int value) {
+    return k_values[value].name;
+}
 
-QString TProfileGroup::defaultText(int value) { return QString::fromUtf8(k_values[value].defaultText); }
+QString TProfileGroup::defaultText(int value) {
+    return QString::fromUtf8(k_values[value].defaultText);
+}
 
-QString TProfileGroup::caption(int value) { return QString::fromUtf8(k_values[value].caption); }
+QString TProfileGroup::caption(int value) {
+    return QString::fromUtf8(k_values[value].caption);
+}
 
-double TProfileGroup::number(int value) const { return NumberText::toFloat(m_values[value]); }
+double TProfileGroup::number(int value) const {
+    return NumberText::toFloat(m_values[value]);
+}
 
 QStringList ProfileGroupNames::choices() {
     QStringList names;
@@ -49,7 +57,6 @@ QStringList ProfileGroupNames::choices() {
 
 int ProfileGroupNames::keyNumber(const QString& name) {
     for (int i = 1; i <= 10; ++i)
-        if (name == QStringLiteral("Profil Grubu %1").arg(i))
-            return qMin(i, 5);
+        if (name == QStringLiteral("Profil Grubu %1").arg(i)) return qMin(i, 5);
     return 0;
 }

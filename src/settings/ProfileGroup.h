@@ -8,10 +8,26 @@
 // The seventeen measurements of one profile system. The active group is the one object the settings
 // window edits and every computation reads at the moment it runs.
 class TProfileGroup {
-public:
+  public:
     enum Value {
-        top, under, side, mhor, mver, work, topw, underw, sidew, mhorw, mverw, topslidew, underslidew,
-        outside, incover, name, firma, ValueCount
+        top,
+        under,
+        side,
+        mhor,
+        mver,
+        work,
+        topw,
+        underw,
+        sidew,
+        mhorw,
+        mverw,
+        topslidew,
+        underslidew,
+        outside,
+        incover,
+        name,
+        firma,
+        ValueCount
     };
 
     static const char* valueName(int value); // "top" … "firma", the store's value names
@@ -23,7 +39,7 @@ public:
     // The value read as a number; throws EConvertError.
     double number(int value) const;
 
-private:
+  private:
     std::array<QString, ValueCount> m_values;
 };
 

@@ -14,8 +14,8 @@ QString keyPath(int key, const char* valueName) {
 
 std::unique_ptr<TProfileStore> TProfileStore::openSystemStore() {
 #ifdef Q_OS_WIN
-    auto settings = std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Merkona"),
-                                                QSettings::NativeFormat);
+    auto settings =
+        std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Merkona"), QSettings::NativeFormat);
 #else
     auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                 QStringLiteral("Merkona"), QStringLiteral("Doravel3"));
@@ -35,7 +35,9 @@ QString TProfileStore::read(int key, const char* valueName) const {
     return m_settings->value(keyPath(key, valueName)).toString();
 }
 
-bool TProfileStore::hasKey(int key) const { return m_settings->childGroups().contains(QStringLiteral("P%1").arg(key)); }
+bool TProfileStore::hasKey(int key) const {
+    return m_settings->childGroups().contains(QStringLiteral("P%1").arg(key));
+}
 
 void TProfileStore::write(int key, const char* valueName, const QString& text) {
     if (!m_settings->isWritable())
@@ -47,8 +49,7 @@ void TProfileStore::write(int key, const char* valueName, const QString& text) {
 }
 
 void EnsureDefaultProfileGroup(TProfileStore& store) {
-    if (!store.read(1, TProfileGroup::valueName(TProfileGroup::top)).isEmpty())
-        return;
+    if (!store.read(1, TProfileGroup::valueName(TProfileGroup::top)).isEmpty()) return;
     for (int value = 0; value < TProfileGroup::firma; ++value)
         store.write(1, TProfileGroup::valueName(value), TProfileGroup::defaultText(value));
 }
@@ -60,16 +61,14 @@ void LoadStartupProfileGroup(const TProfileStore& store, TProfileGroup& active) 
 
 void LoadProfileGroup(const TProfileStore& store, const QString& groupName, TProfileGroup& active) {
     const int key = ProfileGroupNames::keyNumber(groupName);
-    if (key == 0)
-        return;
+    if (key == 0) return;
     for (int value = 0; value < TProfileGroup::ValueCount; ++value)
         active.setText(value, store.read(key, TProfileGroup::valueName(value)));
 }
 
 void SaveProfileGroup(TProfileStore& store, const QString& groupName, const TProfileGroup& active) {
     const int key = ProfileGroupNames::keyNumber(groupName);
-    if (key == 0)
-        return;
+    if (key == 0) return;
     for (int value = 0; value < TProfileGroup::ValueCount; ++value)
         store.write(key, TProfileGroup::valueName(value), active.text(value));
 }

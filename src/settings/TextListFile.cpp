@@ -18,12 +18,13 @@ QString fileError(const char* what, const QString& path, const QString& reason) 
 
 } // namespace
 
-bool TextListFile::exists(const QString& path) { return QFile::exists(path); }
+bool TextListFile::exists(const QString& path) {
+    return QFile::exists(path);
+}
 
 QStringList TextListFile::read(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DoravelError(fileError("Cannot open file", path, file.errorString()));
+    if (!file.open(QIODevice::ReadOnly)) throw DoravelError(fileError("Cannot open file", path, file.errorString()));
     QStringDecoder decode(k_codePage);
     const QString text = decode(file.readAll());
 
@@ -34,14 +35,12 @@ QStringList TextListFile::read(const QString& path) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             lines << current;
             current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
         } else {
             current += c;
         }
     }
-    if (!current.isEmpty())
-        lines << current;
+    if (!current.isEmpty()) lines << current;
     return lines;
 }
 

@@ -5,13 +5,21 @@
 #include <QMessageBox>
 
 namespace {
-QString title() { return QApplication::applicationName(); }
-QWidget* owner() { return QApplication::activeWindow(); }
+QString title() {
+    return QApplication::applicationName();
+}
+QWidget* owner() {
+    return QApplication::activeWindow();
+}
 } // namespace
 
-void TMessageBoxBackend::showMessage(const QString& text) { QMessageBox::information(owner(), title(), text); }
+void TMessageBoxBackend::showMessage(const QString& text) {
+    QMessageBox::information(owner(), title(), text);
+}
 
-void TMessageBoxBackend::showError(const QString& text) { QMessageBox::critical(owner(), title(), text); }
+void TMessageBoxBackend::showError(const QString& text) {
+    QMessageBox::critical(owner(), title(), text);
+}
 
 bool TMessageBoxBackend::askYesNo(const QString& text, bool warning) {
     const auto buttons = QMessageBox::Yes | QMessageBox::No;

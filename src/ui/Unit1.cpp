@@ -17,8 +17,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -86,7 +86,8 @@ void TForm1::buildActions() {
     m_measureMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Slash));
     QAction* costAction = action(QStringLiteral("actionCost"), QStringLiteral("Ma&liyet"), "cost");
     costAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    QAction* customersAction = action(QStringLiteral("actionCustomers"), QStringLiteral("Müşteri Listesi"), "customers");
+    QAction* customersAction =
+        action(QStringLiteral("actionCustomers"), QStringLiteral("Müşteri Listesi"), "customers");
     QAction* settingsAction = action(QStringLiteral("actionSettings"), QStringLiteral("Ayarlar"), "settings");
     QAction* helpAction = action(QStringLiteral("actionHelp"), QStringLiteral("&Yardım"), "help");
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
@@ -111,8 +112,7 @@ void TForm1::buildActions() {
         a->setToolTip(hint);
         connect(a, &QAction::triggered, command, &QAction::trigger);
         bar->addAction(a);
-        if (QWidget* w = bar->widgetForAction(a))
-            w->setFixedSize(40, 40);
+        if (QWidget* w = bar->widgetForAction(a)) w->setFixedSize(40, 40);
         return a;
     };
     tool(QStringLiteral("toolNew"), QStringLiteral("Yeni Proje Oluştur"), "new", newAction);
@@ -213,8 +213,7 @@ void TForm1::buildDoorArea() {
         image->setGeometry(DoorLeft + (door - 1) * 128, DoorTop, 120, 400);
         connect(image, &TClickableImage::doubleClicked, this, [this, door] {
             // The door pictures answer only while the doors are designed one by one.
-            if (m_doorArea->isEnabled() && !m_session.project.doorsEqual)
-                openDivisionEditor(door);
+            if (m_doorArea->isEnabled() && !m_session.project.doorsEqual) openDivisionEditor(door);
         });
         m_images[door] = image;
         m_widths[door] = edit(area, QStringLiteral("k%1").arg(door),
@@ -238,7 +237,8 @@ void TForm1::buildDoorArea() {
     for (TClickableImage* link : {logo, caption})
         connect(link, &TClickableImage::doubleClicked, this, [] { QDesktopServices::openUrl(k_makerPage); });
 
-    connect(m_dolapadet, &QLineEdit::textEdited, this, [this](const QString& text) { m_session.project.dolapadet = text; });
+    connect(m_dolapadet, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_session.project.dolapadet = text; });
     QString TProject::*fields[] = {&TProject::profileColour, &TProject::profileModel, &TProject::deliveryKind,
                                    &TProject::assemblyKind};
     for (int i = 0; i < 4; ++i) {
@@ -268,13 +268,11 @@ void TForm1::buildStatusBar() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (m_started)
-        return;
+    if (m_started) return;
     m_started = true;
     setWindowState(windowState() | Qt::WindowMaximized);
     // Without a window manager a maximised state is not applied: take the screen ourselves.
-    if (QScreen* current = screen())
-        setGeometry(current->availableGeometry());
+    if (QScreen* current = screen()) setGeometry(current->availableGeometry());
     RunGuarded([this] { OnMainWindowShown(m_session); });
     m_form2->refresh();
     m_form5->refresh();
@@ -292,8 +290,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::ShowDoorCount(const QString& count) {
     bool ok = false;
     const int n = count.toInt(&ok);
-    if (!ok || n < 2 || n > 6)
-        return;
+    if (!ok || n < 2 || n > 6) return;
     for (int door = 1; door <= 6; ++door) {
         m_images[door]->setVisible(door <= n);
         m_widths[door]->setVisible(door <= n);
@@ -330,25 +327,31 @@ void TForm1::refresh() {
     applyDoorsEqual();
 }
 
-void TForm1::applyDoorsEqual() { m_measureAction->setEnabled(m_session.project.doorsEqual); }
+void TForm1::applyDoorsEqual() {
+    m_measureAction->setEnabled(m_session.project.doorsEqual);
+}
 
 void TForm1::newProject() {
     bool confirmed = false;
     RunGuarded([&] { confirmed = NewProject(m_session); });
-    if (!confirmed)
-        return;
+    if (!confirmed) return;
     refresh();
     m_form2->refresh();
     m_form4->openForNew();
 }
 
 void TForm1::openDivisionEditor(int door) {
-    if (RequestDivisionEditor(m_session.divisionEditor, m_session.project, door))
-        m_form2->open();
+    if (RequestDivisionEditor(m_session.divisionEditor, m_session.project, door)) m_form2->open();
 }
 
-void TForm1::printPreview() { m_form3->printPreview(); }
+void TForm1::printPreview() {
+    m_form3->printPreview();
+}
 
-void TForm1::showCostTable() { m_form5->showCostTable(); }
+void TForm1::showCostTable() {
+    m_form5->showCostTable();
+}
 
-void TForm1::showSettings() { Widgets::bringToFront(m_form7); }
+void TForm1::showSettings() {
+    Widgets::bringToFront(m_form7);
+}

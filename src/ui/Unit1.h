@@ -23,19 +23,19 @@ class TForm10;
 // A picture that reports double-clicks (door pictures, the logo).
 class TClickableImage : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
-signals:
+  signals:
     void doubleClicked();
 
-protected:
+  protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 // The main window "Doravel 3": a view of the project with the program's commands.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(TSession& session, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -57,11 +57,11 @@ public:
     void showCostTable();
     void showSettings();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void buildActions();
     void buildDoorArea();
     void buildStatusBar();
@@ -76,7 +76,7 @@ private:
     QLineEdit* m_openingHeight = nullptr; // Edit4
     QLineEdit* m_doorHeight = nullptr;    // Edit2, hidden
     QLineEdit* m_dolapadet = nullptr;
-    QComboBox* m_doorCount = nullptr; // ComboBox1, hidden
+    QComboBox* m_doorCount = nullptr;      // ComboBox1, hidden
     std::array<QComboBox*, 4> m_choices{}; // ComboBox2 … ComboBox5
     std::array<TClickableImage*, 7> m_images{};
     std::array<QLineEdit*, 7> m_widths{};

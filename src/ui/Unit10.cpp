@@ -33,10 +33,14 @@ TForm10::TForm10(TSession& session, QWidget* parent)
         m_kinds[part]->addItems({ProjectTexts::panel, ProjectTexts::glass});
         m_names[part] = combo(this, QStringLiteral("ad%1").arg(part), QRect(266, y, 188, 24), true);
         connect(m_locks[part], &QCheckBox::clicked, this, [this, part, &sub](bool set) {
-            run([&] { ToggleSubDivisionLock(sub, part, set, m_session.activeGroup, m_session.divisionEditor.direction); });
+            run([&] {
+                ToggleSubDivisionLock(sub, part, set, m_session.activeGroup, m_session.divisionEditor.direction);
+            });
         });
         connect(m_sizes[part], &QLineEdit::textEdited, this, [this, part, &sub](const QString& text) {
-            run([&] { EditSubDivisionSize(sub, part, text, m_session.activeGroup, m_session.divisionEditor.direction); });
+            run([&] {
+                EditSubDivisionSize(sub, part, text, m_session.activeGroup, m_session.divisionEditor.direction);
+            });
         });
         connect(m_kinds[part], &QComboBox::currentTextChanged, this,
                 [&sub, part](const QString& text) { sub.parts[part].kind = text; });
@@ -83,8 +87,7 @@ void TForm10::refresh() {
         setText(m_sizes[part], entry.size);
         m_sizes[part]->setReadOnly(entry.readOnly);
         setComboText(m_kinds[part], entry.kind);
-        if (m_names[part]->count() != sub.nameChoices.size())
-            setItems(m_names[part], sub.nameChoices);
+        if (m_names[part]->count() != sub.nameChoices.size()) setItems(m_names[part], sub.nameChoices);
         setComboText(m_names[part], entry.name);
         const bool enabled = part < 3 || sub.partThreeEnabled();
         m_locks[part]->setEnabled(enabled);
@@ -95,7 +98,8 @@ void TForm10::refresh() {
 
 void TForm10::ok() {
     TSession& s = m_session;
-    RunGuarded([&] { ConfirmSubDivisionEditor(s.subDivisionEditor, s.divisionEditor, s.activeGroup, s.project.doorHeight); });
+    RunGuarded(
+        [&] { ConfirmSubDivisionEditor(s.subDivisionEditor, s.divisionEditor, s.activeGroup, s.project.doorHeight); });
     s.subDivisionEditor.visible = false;
     hide();
     if (m_form2) {

@@ -30,10 +30,9 @@ TForm2::TForm2(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     for (int division = 1; division <= 6; ++division)
         buildRow(division, ys[division - 1]);
     QPushButton* cancelButton = button(this, QStringLiteral("SpeedButton2"), QStringLiteral("İPTAL"),
-                                       QRect(600, 472, 80, 36), QStringLiteral(":/icons/exit.png"));
+                                       QRect(572, 480, 80, 36), QStringLiteral(":/icons/exit.png"));
     QPushButton* okButton = button(this, QStringLiteral("SpeedButton1"), QStringLiteral("TAMAM"),
-                                   QRect(686, 472, 60, 36), QStringLiteral(":/icons/measure.png"));
-    okButton->setGeometry(680, 472, 66, 36);
+                                   QRect(658, 480, 80, 36), QStringLiteral(":/icons/measure.png"));
     connect(okButton, &QPushButton::clicked, this, &TForm2::ok);
     connect(cancelButton, &QPushButton::clicked, this, &TForm2::cancel);
 
@@ -54,6 +53,9 @@ void TForm2::buildRow(int division, int y) {
     w.box = new QGroupBox(QStringLiteral("%1. Bölme").arg(division), this);
     w.box->setObjectName(QStringLiteral("GroupBox%1").arg(division));
     w.box->setGeometry(168, y, 569, 64);
+    QFont small = w.box->font();
+    small.setPointSize(8);
+    w.box->setFont(small);
     QWidget* b = w.box;
     label(b, QStringLiteral("Bölme Eni (cm)      :"), QRect(8, 16, 95, 20));
     w.width = edit(b, QStringLiteral("en%1").arg(division), QRect(103, 16, 90, 20));
@@ -71,12 +73,18 @@ void TForm2::buildRow(int division, int y) {
 
     TDivisionEditor& editor = m_session.divisionEditor;
     auto sizeEdited = [this, division, &editor](TDimension dimension, const QString& text) {
-        run([&] { EditDivisionSize(editor, division, dimension, text, m_session.activeGroup, m_session.project.doorHeight); });
+        run([&] {
+            EditDivisionSize(editor, division, dimension, text, m_session.activeGroup, m_session.project.doorHeight);
+        });
     };
-    connect(w.width, &QLineEdit::textEdited, this, [sizeEdited](const QString& t) { sizeEdited(TDimension::Width, t); });
-    connect(w.height, &QLineEdit::textEdited, this, [sizeEdited](const QString& t) { sizeEdited(TDimension::Height, t); });
+    connect(w.width, &QLineEdit::textEdited, this,
+            [sizeEdited](const QString& t) { sizeEdited(TDimension::Width, t); });
+    connect(w.height, &QLineEdit::textEdited, this,
+            [sizeEdited](const QString& t) { sizeEdited(TDimension::Height, t); });
     auto lockClicked = [this, division, &editor](TDimension dimension, bool set) {
-        run([&] { ToggleDivisionLock(editor, division, dimension, set, m_session.activeGroup, m_session.project.doorHeight); });
+        run([&] {
+            ToggleDivisionLock(editor, division, dimension, set, m_session.activeGroup, m_session.project.doorHeight);
+        });
     };
     connect(w.widthLock, &QCheckBox::clicked, this, [lockClicked](bool set) { lockClicked(TDimension::Width, set); });
     connect(w.heightLock, &QCheckBox::clicked, this, [lockClicked](bool set) { lockClicked(TDimension::Height, set); });
@@ -88,8 +96,7 @@ void TForm2::buildRow(int division, int y) {
         run([&] { SetAraBolme(editor, division, set, m_session.activeGroup, m_session.project.doorHeight); });
     });
     connect(w.split, &QPushButton::clicked, this, [this, division] {
-        if (m_form10)
-            m_form10->open(division);
+        if (m_form10) m_form10->open(division);
     });
 }
 
@@ -125,8 +132,7 @@ void TForm2::refresh() {
         w.widthLock->setEnabled(row.widthLockEnabled);
         w.heightLock->setEnabled(row.heightLockEnabled);
         setComboText(w.kind, row.kind);
-        if (w.name->count() != m_session.innerMaterialChoices.size())
-            setItems(w.name, m_session.innerMaterialChoices);
+        if (w.name->count() != m_session.innerMaterialChoices.size()) setItems(w.name, m_session.innerMaterialChoices);
         setComboText(w.name, row.name);
         setChecked(w.araBolme, row.araBolme);
         w.araBolme->setEnabled(row.araBolmeEnabled);

@@ -24,12 +24,10 @@ void TForm3::printPreview() {
     TSession& s = m_session;
     bool filled = false;
     RunGuarded([&] { filled = PrintPreview(s.project, s.activeGroup, s.sheet, s.costTable, s.doorImages, m_page); });
-    if (!filled)
-        return;
+    if (!filled) return;
     if (m_dialog && m_dialog->isVisible()) {
         // A preview is already open: the page is refilled, no second window opens.
-        if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>())
-            preview->updatePreview();
+        if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
         return;
     }
     if (!m_printer) {
@@ -43,17 +41,16 @@ void TForm3::printPreview() {
         m_dialog->setWindowModality(Qt::NonModal);
         connect(m_dialog, &QPrintPreviewDialog::paintRequested, this, &TForm3::paintRequested);
         if (auto* bar = m_dialog->findChild<QToolBar*>()) {
-            QAction* pdf = bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), QStringLiteral("PDF Olarak Kaydet"));
+            QAction* pdf =
+                bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), QStringLiteral("PDF Olarak Kaydet"));
             pdf->setObjectName(QStringLiteral("actionSavePdf"));
             connect(pdf, &QAction::triggered, this, &TForm3::savePdf);
         }
         m_dialog->resize(900, 1000);
     }
-    if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>())
-        preview->updatePreview();
+    if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
     m_dialog->show();
-    if (!m_waitForClose)
-        return;
+    if (!m_waitForClose) return;
     QEventLoop loop;
     connect(m_dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     loop.exec();
@@ -65,10 +62,9 @@ void TForm3::paintRequested(QPrinter* printer) {
 }
 
 void TForm3::savePdf() {
-    const QString path = QFileDialog::getSaveFileName(m_dialog, QStringLiteral("PDF Olarak Kaydet"),
-                                                      m_page.orderName + QStringLiteral(".pdf"),
-                                                      QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
+    const QString path =
+        QFileDialog::getSaveFileName(m_dialog, QStringLiteral("PDF Olarak Kaydet"),
+                                     m_page.orderName + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
     RunGuarded([&] { SheetRenderer::writePdf(path, m_page); });
 }

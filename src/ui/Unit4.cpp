@@ -38,7 +38,8 @@ TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     label(this, QStringLiteral("Profil  Cinsi"), QRect(16, 124, 110, 24));
     m_group = combo(this, QStringLiteral("ComboBox2"), QRect(130, 124, 150, 24));
     m_group->addItems(ProfileGroupNames::choices());
-    m_equal = check(this, QStringLiteral("CheckBox22"), QStringLiteral("Kapakların Hepsi Eşit"), QRect(300, 124, 160, 24));
+    m_equal =
+        check(this, QStringLiteral("CheckBox22"), QStringLiteral("Kapakların Hepsi Eşit"), QRect(300, 124, 160, 24));
 
     m_widthGroup = new QGroupBox(this);
     m_widthGroup->setObjectName(QStringLiteral("GroupBox1"));
@@ -48,8 +49,8 @@ TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
         const int y = 12 + (door - 1) * 30;
         label(m_widthGroup, QStringLiteral("Kapak %1 En (cm) :").arg(door), QRect(16, y, 130, 24));
         m_widths[door] = edit(m_widthGroup, QStringLiteral("k%1").arg(door), QRect(150, y, 100, 24));
-        m_locks[door] = check(m_widthGroup, QStringLiteral("CheckBox%1").arg(lockNumbers[door]), QString(),
-                              QRect(260, y, 24, 24));
+        m_locks[door] =
+            check(m_widthGroup, QStringLiteral("CheckBox%1").arg(lockNumbers[door]), QString(), QRect(260, y, 24, 24));
     }
     m_free = new QListWidget(this);
     m_free->setObjectName(QStringLiteral("ListBox3"));
@@ -58,10 +59,10 @@ TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     m_locked->setObjectName(QStringLiteral("ListBox4"));
     m_locked->hide();
 
-    QPushButton* cancelButton =
-        button(this, QStringLiteral("SpeedButton2"), QStringLiteral("İptal"), QRect(250, 372, 95, 32), QStringLiteral(":/icons/exit.png"));
-    QPushButton* okButton =
-        button(this, QStringLiteral("SpeedButton1"), QStringLiteral("Tamam"), QRect(355, 372, 95, 32), QStringLiteral(":/icons/new.png"));
+    QPushButton* cancelButton = button(this, QStringLiteral("SpeedButton2"), QStringLiteral("İptal"),
+                                       QRect(250, 372, 95, 32), QStringLiteral(":/icons/exit.png"));
+    QPushButton* okButton = button(this, QStringLiteral("SpeedButton1"), QStringLiteral("Tamam"),
+                                   QRect(355, 372, 95, 32), QStringLiteral(":/icons/new.png"));
 
     TNewOrder& order = m_session.newOrder;
     TProject& project = m_session.project;
@@ -93,9 +94,10 @@ TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
         emit projectChanged();
     });
     for (int door = 1; door <= 6; ++door) {
-        connect(m_widths[door], &QLineEdit::textEdited, this, [this, door, &order, &group, &project](const QString& text) {
-            run([&] { EditNewOrderDoorWidth(order, door, text, group, project); });
-        });
+        connect(m_widths[door], &QLineEdit::textEdited, this,
+                [this, door, &order, &group, &project](const QString& text) {
+                    run([&] { EditNewOrderDoorWidth(order, door, text, group, project); });
+                });
         connect(m_locks[door], &QCheckBox::clicked, this, [this, door, &order, &group, &project](bool checked) {
             run([&] { SetNewOrderDoorLock(order, door, checked, group, project); });
         });
@@ -160,8 +162,7 @@ void TForm4::ok() {
         done = ConfirmNewOrder(s.newOrder, s.activeGroup, s.project, s.profileColourChoices, s.profileModelChoices);
     });
     refresh();
-    if (!done)
-        return;
+    if (!done) return;
     hide();
     emit projectChanged();
 }

@@ -36,11 +36,13 @@ TForm5::TForm5(TSession& session, QWidget* parent)
     TCostTable& table = m_session.costTable;
     for (int line = 0; line < TCostTable::LineCount; ++line) {
         const int y = 16 + line * 40;
-        QLabel* q = label(this, TCostTable::quantityCaption(line), QRect(8, y, 126, 24));
-        QLabel* p = label(this, TCostTable::unitPriceCaption(line), QRect(226, y, 132, 24));
-        QLabel* t = label(this, QStringLiteral("Toplam Maliyet (YTL)"), QRect(446, y, 112, 24));
-        for (QLabel* caption : {q, p, t})
+        QLabel* q = label(this, TCostTable::quantityCaption(line), QRect(8, y - 6, 126, 36));
+        QLabel* p = label(this, TCostTable::unitPriceCaption(line), QRect(228, y - 6, 128, 36));
+        QLabel* t = label(this, QStringLiteral("Toplam Maliyet (YTL)"), QRect(448, y - 6, 108, 36));
+        for (QLabel* caption : {q, p, t}) {
             caption->setFont(trebuchet(11));
+            caption->setWordWrap(true);
+        }
         m_quantities[line] = edit(this, QStringLiteral("Edit%1").arg(line + 1), QRect(136, y, 86, 24));
         m_prices[line] = edit(this, QStringLiteral("Edit%1").arg(line + 8), QRect(360, y, 82, 24));
         m_totals[line] = edit(this, QStringLiteral("Edit%1").arg(line + 15), QRect(560, y, 90, 24));
@@ -77,8 +79,7 @@ void TForm5::showCostTable() {
     RunGuarded([&] { ShowCostTable(s.costTable, s.project, s.sheet); });
     refresh();
     // A recomputation stopped by a field that is not a number still leaves the table on screen.
-    if (s.costTable.visible)
-        Widgets::bringToFront(this);
+    if (s.costTable.visible) Widgets::bringToFront(this);
 }
 
 void TForm5::refresh() {

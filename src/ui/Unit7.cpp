@@ -44,8 +44,8 @@ QWidget* TForm7::buildProfilePage() {
     label(page, QStringLiteral("Kalınlık (cm)"), QRect(16, 44, 300, 20), true);
     label(page, QStringLiteral("Ağırlık (100cm/kg)"), QRect(470, 44, 200, 20), true);
     // Left: the sizes (with a picture beside each frame profile); right: the weights.
-    const int left[] = {TProfileGroup::top, TProfileGroup::under, TProfileGroup::side, TProfileGroup::mhor,
-                        TProfileGroup::mver, TProfileGroup::work, TProfileGroup::outside, TProfileGroup::incover};
+    const int left[] = {TProfileGroup::top,  TProfileGroup::under, TProfileGroup::side,    TProfileGroup::mhor,
+                        TProfileGroup::mver, TProfileGroup::work,  TProfileGroup::outside, TProfileGroup::incover};
     const char* pictures[] = {"top", "under", "side", "mhor", "mver"};
     for (int i = 0; i < 8; ++i) {
         const int value = left[i];
@@ -82,7 +82,8 @@ QWidget* TForm7::buildProfilePage() {
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_group, &QComboBox::activated, this, [this] {
         m_session.project.profileGroupName = m_group->currentText();
-        RunGuarded([this] { LoadProfileGroup(*m_session.store, m_session.project.profileGroupName, m_session.activeGroup); });
+        RunGuarded(
+            [this] { LoadProfileGroup(*m_session.store, m_session.project.profileGroupName, m_session.activeGroup); });
         refresh();
     });
     return page;
@@ -98,10 +99,10 @@ QWidget* TForm7::buildListPage() {
         m_lists[list] = new QListWidget(page);
         m_lists[list]->setObjectName(QStringLiteral("ListBox%1").arg(list + 1));
         m_lists[list]->setGeometry(x, 40, 210, 400);
-        QPushButton* add = button(page, QStringLiteral("Ekle%1").arg(list + 1), QStringLiteral("Ekle"),
-                                  QRect(x, 448, 100, 30));
-        QPushButton* remove = button(page, QStringLiteral("Sil%1").arg(list + 1), QStringLiteral("Sil"),
-                                     QRect(x + 110, 448, 100, 30));
+        QPushButton* add =
+            button(page, QStringLiteral("Ekle%1").arg(list + 1), QStringLiteral("Ekle"), QRect(x, 448, 100, 30));
+        QPushButton* remove =
+            button(page, QStringLiteral("Sil%1").arg(list + 1), QStringLiteral("Sil"), QRect(x + 110, 448, 100, 30));
         connect(add, &QPushButton::clicked, this, [this, list] {
             // A cancelled prompt gives the empty text, which is added as an empty entry.
             m_session.lists.lists[list] << TMessages::inputQuery(QStringLiteral("Malzeme Ekle"),
@@ -110,8 +111,7 @@ QWidget* TForm7::buildListPage() {
         });
         connect(remove, &QPushButton::clicked, this, [this, list] {
             const int row = m_lists[list]->currentRow();
-            if (row < 0)
-                return;
+            if (row < 0) return;
             m_session.lists.lists[list].removeAt(row);
             refresh();
         });
@@ -120,8 +120,7 @@ QWidget* TForm7::buildListPage() {
 }
 
 void TForm7::save() {
-    if (RunGuarded([this] { SaveSettings(m_session); }))
-        hide();
+    if (RunGuarded([this] { SaveSettings(m_session); })) hide();
 }
 
 void TForm7::refresh() {

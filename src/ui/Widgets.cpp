@@ -34,8 +34,7 @@ QComboBox* combo(QWidget* parent, const QString& name, const QRect& geometry, bo
     c->setObjectName(name);
     c->setGeometry(geometry);
     c->setEditable(editable);
-    if (editable)
-        c->setInsertPolicy(QComboBox::NoInsert);
+    if (editable) c->setInsertPolicy(QComboBox::NoInsert);
     return c;
 }
 
@@ -51,14 +50,12 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, c
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setGeometry(geometry);
-    if (!icon.isEmpty())
-        b->setIcon(QIcon(icon));
+    if (!icon.isEmpty()) b->setIcon(QIcon(icon));
     return b;
 }
 
 void setText(QLineEdit* edit, const QString& text) {
-    if (edit->text() == text)
-        return;
+    if (edit->text() == text) return;
     const QSignalBlocker blocker(edit);
     edit->setText(text);
 }
@@ -72,10 +69,8 @@ void setComboText(QComboBox* combo, const QString& text) {
     const QSignalBlocker blocker(combo);
     const int index = combo->findText(text, Qt::MatchExactly);
     if (combo->isEditable()) {
-        if (index >= 0)
-            combo->setCurrentIndex(index);
-        if (combo->currentText() != text)
-            combo->setEditText(text);
+        if (index >= 0) combo->setCurrentIndex(index);
+        if (combo->currentText() != text) combo->setEditText(text);
     } else {
         combo->setCurrentIndex(index);
     }
@@ -86,8 +81,7 @@ void setItems(QComboBox* combo, const QStringList& items) {
     const QString text = combo->currentText();
     combo->clear();
     combo->addItems(items);
-    if (combo->isEditable())
-        combo->setEditText(text);
+    if (combo->isEditable()) combo->setEditText(text);
 }
 
 void bringToFront(QWidget* window) {

@@ -9,13 +9,16 @@ TTestFolder::TTestFolder() {
     QDir(m_dir.path()).mkdir(QStringLiteral("db"));
     writeDbFile(QStringLiteral("1.txt"), {QStringLiteral("Eloksal Gümüş"), QStringLiteral("Bronz")});
     writeDbFile(QStringLiteral("2.txt"), {QStringLiteral("Klasik"), QStringLiteral("Slim")});
-    writeDbFile(QStringLiteral("3.txt"), {QStringLiteral("Beyaz"), QStringLiteral("Ceviz"), QStringLiteral("Füme Cam")});
-    writeDbFile(QStringLiteral("cost.txt"), {QStringLiteral("12"), QStringLiteral("35"), QStringLiteral("60"),
-                                             QStringLiteral("1,5"), QStringLiteral("0,8"), QStringLiteral("0,9"),
-                                             QStringLiteral("25")});
+    writeDbFile(QStringLiteral("3.txt"),
+                {QStringLiteral("Beyaz"), QStringLiteral("Ceviz"), QStringLiteral("Füme Cam")});
+    writeDbFile(QStringLiteral("cost.txt"),
+                {QStringLiteral("12"), QStringLiteral("35"), QStringLiteral("60"), QStringLiteral("1,5"),
+                 QStringLiteral("0,8"), QStringLiteral("0,9"), QStringLiteral("25")});
 }
 
-QString TTestFolder::settingsFile() const { return QDir(m_dir.path()).filePath(QStringLiteral("settings.ini")); }
+QString TTestFolder::settingsFile() const {
+    return QDir(m_dir.path()).filePath(QStringLiteral("settings.ini"));
+}
 
 QString TTestFolder::dbFile(const QString& name) const {
     return QDir(m_dir.path()).filePath(QStringLiteral("db/") + name);
@@ -25,7 +28,9 @@ void TTestFolder::writeDbFile(const QString& name, const QStringList& lines) con
     TextListFile::write(dbFile(name), lines);
 }
 
-void TTestFolder::removeDbFile(const QString& name) const { QFile::remove(dbFile(name)); }
+void TTestFolder::removeDbFile(const QString& name) const {
+    QFile::remove(dbFile(name));
+}
 
 std::unique_ptr<TSession> TTestFolder::makeSession() const {
     return std::make_unique<TSession>(TProgramFolder(m_dir.path()), TProfileStore::openFile(settingsFile()));

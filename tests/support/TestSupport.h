@@ -10,14 +10,14 @@
 
 // Records every message, question and prompt and answers from a script; nothing blocks on a box.
 class TScriptedMessages : public TMessageBackend {
-public:
+  public:
     TScriptedMessages() { TMessages::setBackend(this); }
     ~TScriptedMessages() override { TMessages::setBackend(nullptr); }
 
-    QStringList shown;         // messages and errors, in order
-    QStringList asked;         // questions
-    QList<bool> answers;       // next answers to questions (default Yes/OK)
-    QStringList inputs;        // next prompt results (default: cancelled, the empty text)
+    QStringList shown;   // messages and errors, in order
+    QStringList asked;   // questions
+    QList<bool> answers; // next answers to questions (default Yes/OK)
+    QStringList inputs;  // next prompt results (default: cancelled, the empty text)
 
     void showMessage(const QString& text) override { shown << text; }
     void showError(const QString& text) override { shown << text; }
@@ -28,7 +28,7 @@ public:
         return inputs.isEmpty() ? QString() : inputs.takeFirst();
     }
 
-private:
+  private:
     bool answer(const QString& text) {
         asked << text;
         return answers.isEmpty() ? true : answers.takeFirst();
@@ -38,7 +38,7 @@ private:
 // A program folder in a temporary directory with the shipped db files, and a session on an INI
 // settings store inside it.
 class TTestFolder {
-public:
+  public:
     TTestFolder();
     QString path() const { return m_dir.path(); }
     QString settingsFile() const;
@@ -48,7 +48,7 @@ public:
     void removeDbFile(const QString& name) const;
     std::unique_ptr<TSession> makeSession() const;
 
-private:
+  private:
     QTemporaryDir m_dir;
 };
 

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -34,8 +34,7 @@ inline void typeOver(QLineEdit* edit, const QString& text) {
 
 template <typename T> T* find(QObject* window, const char* name) {
     T* child = window->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qWarning("no child named %s", name);
+    if (!child) qWarning("no child named %s", name);
     return child;
 }
 
