@@ -35,12 +35,7 @@ class TestDivisionEditor : public QObject {
 };
 
 void TestDivisionEditor::init() {
-    group = groupWith({{TProfileGroup::top, "3"},
-                       {TProfileGroup::under, "3"},
-                       {TProfileGroup::side, "2,5"},
-                       {TProfileGroup::mhor, "2"},
-                       {TProfileGroup::mver, "2"},
-                       {TProfileGroup::incover, "0,5"}});
+    group = exampleGroup();
     project = TProject();
     project.openingWidth = QStringLiteral("300");
     project.openingHeight = QStringLiteral("253,5");

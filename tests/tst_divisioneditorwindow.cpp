@@ -34,23 +34,17 @@ class TestDivisionEditorWindow : public QObject {
     void cancelLeavesProjectAndPicturesUnchanged();
 
   private:
-    QLineEdit* edit(const char* name) { return find<QLineEdit>(form->form2(), name); }
-    QCheckBox* box(const char* name) { return find<QCheckBox>(form->form2(), name); }
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(program->form->form2(), name); }
+    QCheckBox* box(const char* name) { return find<QCheckBox>(program->form->form2(), name); }
     void openAllDoors();
-    std::unique_ptr<TTestFolder> folder;
-    std::unique_ptr<TSession> session;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TScriptedMessages> messages;
+    std::unique_ptr<TRunningProgram> program;
 };
 
 void TestDivisionEditorWindow::init() {
-    messages = std::make_unique<TScriptedMessages>();
-    folder = std::make_unique<TTestFolder>();
-    session = folder->makeSession();
-    form = std::make_unique<TForm1>(*session);
-    form->show();
+    program = std::make_unique<TRunningProgram>();
+    program->start();
     // An entered order of three doors 100 wide and 250 high, with the worked example's profile values.
-    TProject& project = session->project;
+    TProject& project = program->session->project;
     project.orderName = QStringLiteral("Örnek");
     project.openingWidth = QStringLiteral("292");
     project.openingHeight = QStringLiteral("253,5");
@@ -58,58 +52,48 @@ void TestDivisionEditorWindow::init() {
     project.doorCount = QStringLiteral("3");
     for (int door = 1; door <= 3; ++door)
         project.doorWidths[door] = QStringLiteral("100");
-    TProfileGroup& group = session->activeGroup;
-    for (auto [value, text] : {std::pair{TProfileGroup::top, "3"},
-                               {TProfileGroup::under, "3"},
-                               {TProfileGroup::side, "2,5"},
-                               {TProfileGroup::mhor, "2"},
-                               {TProfileGroup::mver, "2"},
-                               {TProfileGroup::incover, "0,5"}})
-        group.setText(value, QString::fromLatin1(text));
-    form->refresh();
+    program->session->activeGroup = exampleGroup();
+    program->form->refresh();
 }
 
 void TestDivisionEditorWindow::cleanup() {
-    form.reset();
-    session.reset();
-    messages.reset();
-    folder.reset();
+    program.reset();
 }
 
 void TestDivisionEditorWindow::openAllDoors() {
-    find<QAction>(form.get(), "toolMeasure")->trigger();
-    QVERIFY(form->form2()->isVisible());
+    find<QAction>(program->form.get(), "toolMeasure")->trigger();
+    QVERIFY(program->form->form2()->isVisible());
 }
 
 void TestDivisionEditorWindow::countAndDirectionChangesDiscardTheWorkingValues() {
     openAllDoors();
-    QCOMPARE(form->form2()->windowTitle(), QStringLiteral("Bütün Kapakların Bölme Ölçülerini Düzenle"));
-    choose(find<QComboBox>(form->form2(), "ComboBox1"), QStringLiteral("3"));
+    QCOMPARE(program->form->form2()->windowTitle(), QStringLiteral("Bütün Kapakların Bölme Ölçülerini Düzenle"));
+    choose(find<QComboBox>(program->form->form2(), "ComboBox1"), QStringLiteral("3"));
     QCOMPARE(edit("boy1")->text(), QStringLiteral("79,5"));
     QCOMPARE(edit("en2")->text(), QStringLiteral("94,5"));
-    QVERIFY(!find<QGroupBox>(form->form2(), "GroupBox4")->isEnabled());
-    choose(find<QComboBox>(form->form2(), "cins1"), QStringLiteral("Cam"));
-    find<QComboBox>(form->form2(), "ad1")->setEditText(QStringLiteral("Füme"));
+    QVERIFY(!find<QGroupBox>(program->form->form2(), "GroupBox4")->isEnabled());
+    choose(find<QComboBox>(program->form->form2(), "cins1"), QStringLiteral("Cam"));
+    find<QComboBox>(program->form->form2(), "ad1")->setEditText(QStringLiteral("Füme"));
     box("boykilit1")->click();
-    choose(find<QComboBox>(form->form2(), "yataydikey"), QStringLiteral("Dikey"));
-    QCOMPARE(find<QComboBox>(form->form2(), "cins1")->currentText(), QStringLiteral("Panel"));
-    QCOMPARE(find<QComboBox>(form->form2(), "ad1")->currentText(), QString());
+    choose(find<QComboBox>(program->form->form2(), "yataydikey"), QStringLiteral("Dikey"));
+    QCOMPARE(find<QComboBox>(program->form->form2(), "cins1")->currentText(), QStringLiteral("Panel"));
+    QCOMPARE(find<QComboBox>(program->form->form2(), "ad1")->currentText(), QString());
     QVERIFY(!box("boykilit1")->isChecked());
     QVERIFY(!box("boykilit1")->isEnabled());
     QVERIFY(box("enkilit1")->isEnabled());
     QCOMPARE(edit("en1")->text(), QStringLiteral("29,83"));
-    QCOMPARE(shown(find<QLabel>(form->form2(), "Image1")), DoorDrawing::sketch(3, QStringLiteral("Dikey")));
+    QCOMPARE(shown(find<QLabel>(program->form->form2(), "Image1")), DoorDrawing::sketch(3, QStringLiteral("Dikey")));
 }
 
 void TestDivisionEditorWindow::refusedLockClearsAtOnceAndTypingRefills() {
     openAllDoors();
-    choose(find<QComboBox>(form->form2(), "yataydikey"), QStringLiteral("Dikey"));
+    choose(find<QComboBox>(program->form->form2(), "yataydikey"), QStringLiteral("Dikey"));
     box("enkilit1")->click();
     QVERIFY(!edit("en1")->isReadOnly());
     box("enkilit2")->click(); // the last unlocked width
     QVERIFY(!box("enkilit2")->isChecked());
     QVERIFY(edit("en2")->isReadOnly());
-    const QImage before = shown(find<QLabel>(form->form2(), "Image1"));
+    const QImage before = shown(find<QLabel>(program->form->form2(), "Image1"));
     edit("en1")->setFocus();
     edit("en1")->selectAll();
     QTest::keyClick(edit("en1"), Qt::Key_Backspace); // empty: no fill
@@ -118,7 +102,7 @@ void TestDivisionEditorWindow::refusedLockClearsAtOnceAndTypingRefills() {
     QCOMPARE(edit("en2")->text(), QStringLiteral("89"));
     QTest::keyClicks(edit("en1"), QStringLiteral("0"));
     QCOMPARE(edit("en2")->text(), QStringLiteral("62"));
-    const QImage after = shown(find<QLabel>(form->form2(), "Image1"));
+    const QImage after = shown(find<QLabel>(program->form->form2(), "Image1"));
     QVERIFY(after != before);
     // divider at round(30 × 120 / 94,5) = 38
     QCOMPARE(after.pixelColor(39, 200), DoorDrawing::stockVerticalBar().pixelColor(1, 200));
@@ -126,12 +110,12 @@ void TestDivisionEditorWindow::refusedLockClearsAtOnceAndTypingRefills() {
 
 void TestDivisionEditorWindow::splitThroughTheSubDivisionWindow() {
     openAllDoors();
-    choose(find<QComboBox>(form->form2(), "ComboBox1"), QStringLiteral("3"));
+    choose(find<QComboBox>(program->form->form2(), "ComboBox1"), QStringLiteral("3"));
     box("ara2")->click();
-    auto* splitButton = find<QPushButton>(form->form2(), "arabuton2");
+    auto* splitButton = find<QPushButton>(program->form->form2(), "arabuton2");
     QVERIFY(splitButton->isEnabled());
     splitButton->click();
-    TForm10* sub = form->form10();
+    TForm10* sub = program->form->form10();
     QVERIFY(sub->isVisible());
     QCOMPARE(sub->windowTitle(), QStringLiteral("2. Bölme Ara Bölmesini Düzenle."));
     QCOMPARE(find<QLineEdit>(sub, "bolmeolcu")->text(), QStringLiteral("94,5"));
@@ -147,67 +131,67 @@ void TestDivisionEditorWindow::splitThroughTheSubDivisionWindow() {
     choose(find<QComboBox>(sub, "cins1"), QStringLiteral("Cam"));
     find<QPushButton>(sub, "SpeedButton1")->click();
     QVERIFY(!sub->isVisible());
-    const TSplitRow& row = session->divisionEditor.splits[2];
+    const TSplitRow& row = program->session->divisionEditor.splits[2];
     QCOMPARE((QStringList{row[1], row[2], row[4], row[7], row[10]}), (QStringList{"62", "Cam", "30", "0", "1"}));
     // split bar of division 2 (rows 131 to 262) at round(62 × 120 / 94,5) = 79
-    const QImage preview = shown(find<QLabel>(form->form2(), "Image1"));
+    const QImage preview = shown(find<QLabel>(program->form->form2(), "Image1"));
     QCOMPARE(preview.pixelColor(80, 200), DoorDrawing::stockVerticalBar().pixelColor(1, 200));
     QCOMPARE(preview.pixelColor(80, 100), QColor(211, 220, 233));
     // clearing "Ara Bölme" drops the split and redraws
     box("ara2")->click();
-    QVERIFY(!isSplit(session->divisionEditor.splits[2]));
+    QVERIFY(!isSplit(program->session->divisionEditor.splits[2]));
     QVERIFY(!splitButton->isEnabled());
 }
 
 void TestDivisionEditorWindow::okShowsTheDesignOnEveryDoor() {
     openAllDoors();
-    choose(find<QComboBox>(form->form2(), "ComboBox1"), QStringLiteral("2"));
-    const QImage preview = shown(find<QLabel>(form->form2(), "Image1"));
-    find<QPushButton>(form->form2(), "SpeedButton1")->click();
-    QVERIFY(!form->form2()->isVisible());
-    QCOMPARE(find<QLabel>(form.get(), "StatusPanel2")->text(),
+    choose(find<QComboBox>(program->form->form2(), "ComboBox1"), QStringLiteral("2"));
+    const QImage preview = shown(find<QLabel>(program->form->form2(), "Image1"));
+    find<QPushButton>(program->form->form2(), "SpeedButton1")->click();
+    QVERIFY(!program->form->form2()->isVisible());
+    QCOMPARE(find<QLabel>(program->form.get(), "StatusPanel2")->text(),
              QStringLiteral("Ölçülendirme Yapıldı , Yazıcıdan Çıktı Alabilirsiniz !"));
     for (int door = 1; door <= 6; ++door)
-        QCOMPARE(shown(find<QLabel>(form.get(), qPrintable(QStringLiteral("Image%1").arg(door)))), preview);
-    QCOMPARE(session->project.divisionHeight(3, 1), QStringLiteral("120,5"));
-    QCOMPARE(session->project.divisionCount(4), QString());
+        QCOMPARE(shown(find<QLabel>(program->form.get(), qPrintable(QStringLiteral("Image%1").arg(door)))), preview);
+    QCOMPARE(program->session->project.divisionHeight(3, 1), QStringLiteral("120,5"));
+    QCOMPARE(program->session->project.divisionCount(4), QString());
 }
 
 void TestDivisionEditorWindow::reopeningADoorShowsItsStoredDesign() {
-    session->project.doorsEqual = false;
-    form->refresh();
-    QTest::mouseDClick(find<QLabel>(form.get(), "Image2"), Qt::LeftButton);
-    QCOMPARE(find<QComboBox>(form->form2(), "ComboBox1")->currentText(), QStringLiteral("6"));
-    choose(find<QComboBox>(form->form2(), "ComboBox1"), QStringLiteral("2"));
-    choose(find<QComboBox>(form->form2(), "yataydikey"), QStringLiteral("Dikey"));
+    program->session->project.doorsEqual = false;
+    program->form->refresh();
+    QTest::mouseDClick(find<QLabel>(program->form.get(), "Image2"), Qt::LeftButton);
+    QCOMPARE(find<QComboBox>(program->form->form2(), "ComboBox1")->currentText(), QStringLiteral("6"));
+    choose(find<QComboBox>(program->form->form2(), "ComboBox1"), QStringLiteral("2"));
+    choose(find<QComboBox>(program->form->form2(), "yataydikey"), QStringLiteral("Dikey"));
     box("enkilit1")->click();
     typeOver(edit("en1"), QStringLiteral("40"));
-    choose(find<QComboBox>(form->form2(), "cins2"), QStringLiteral("Cam"));
-    find<QComboBox>(form->form2(), "ad2")->setEditText(QStringLiteral("Ayna"));
-    find<QPushButton>(form->form2(), "SpeedButton1")->click();
-    const QImage stored = shown(find<QLabel>(form.get(), "Image2"));
+    choose(find<QComboBox>(program->form->form2(), "cins2"), QStringLiteral("Cam"));
+    find<QComboBox>(program->form->form2(), "ad2")->setEditText(QStringLiteral("Ayna"));
+    find<QPushButton>(program->form->form2(), "SpeedButton1")->click();
+    const QImage stored = shown(find<QLabel>(program->form.get(), "Image2"));
 
-    QTest::mouseDClick(find<QLabel>(form.get(), "Image2"), Qt::LeftButton);
-    QCOMPARE(form->form2()->windowTitle(), QStringLiteral("2. Kapağın Bölme Ölçülerini Düzenle"));
-    QCOMPARE(find<QComboBox>(form->form2(), "ComboBox1")->currentText(), QStringLiteral("2"));
-    QCOMPARE(find<QComboBox>(form->form2(), "yataydikey")->currentText(), QStringLiteral("Dikey"));
+    QTest::mouseDClick(find<QLabel>(program->form.get(), "Image2"), Qt::LeftButton);
+    QCOMPARE(program->form->form2()->windowTitle(), QStringLiteral("2. Kapağın Bölme Ölçülerini Düzenle"));
+    QCOMPARE(find<QComboBox>(program->form->form2(), "ComboBox1")->currentText(), QStringLiteral("2"));
+    QCOMPARE(find<QComboBox>(program->form->form2(), "yataydikey")->currentText(), QStringLiteral("Dikey"));
     QCOMPARE(edit("en1")->text(), QStringLiteral("40"));
     QCOMPARE(edit("en2")->text(), QStringLiteral("52"));
-    QCOMPARE(find<QComboBox>(form->form2(), "cins2")->currentText(), QStringLiteral("Cam"));
-    QCOMPARE(find<QComboBox>(form->form2(), "ad2")->currentText(), QStringLiteral("Ayna"));
+    QCOMPARE(find<QComboBox>(program->form->form2(), "cins2")->currentText(), QStringLiteral("Cam"));
+    QCOMPARE(find<QComboBox>(program->form->form2(), "ad2")->currentText(), QStringLiteral("Ayna"));
     QVERIFY(!box("enkilit1")->isChecked());
-    QCOMPARE(shown(find<QLabel>(form->form2(), "Image1")), stored);
-    QCOMPARE(shown(find<QLabel>(form.get(), "Image1")), DoorDrawing::blankDoor());
+    QCOMPARE(shown(find<QLabel>(program->form->form2(), "Image1")), stored);
+    QCOMPARE(shown(find<QLabel>(program->form.get(), "Image1")), DoorDrawing::blankDoor());
 }
 
 void TestDivisionEditorWindow::cancelLeavesProjectAndPicturesUnchanged() {
     openAllDoors();
-    choose(find<QComboBox>(form->form2(), "ComboBox1"), QStringLiteral("4"));
-    find<QPushButton>(form->form2(), "SpeedButton2")->click();
-    QVERIFY(!form->form2()->isVisible());
-    QCOMPARE(session->project.divisionCount(1), QString());
-    QCOMPARE(shown(find<QLabel>(form.get(), "Image1")), DoorDrawing::blankDoor());
-    QCOMPARE(session->project.statusText, QStringLiteral("Henüz Hiçbir İşlem Yapmadınız !"));
+    choose(find<QComboBox>(program->form->form2(), "ComboBox1"), QStringLiteral("4"));
+    find<QPushButton>(program->form->form2(), "SpeedButton2")->click();
+    QVERIFY(!program->form->form2()->isVisible());
+    QCOMPARE(program->session->project.divisionCount(1), QString());
+    QCOMPARE(shown(find<QLabel>(program->form.get(), "Image1")), DoorDrawing::blankDoor());
+    QCOMPARE(program->session->project.statusText, QStringLiteral("Henüz Hiçbir İşlem Yapmadınız !"));
 }
 
 QTEST_MAIN(TestDivisionEditorWindow)

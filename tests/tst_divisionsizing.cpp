@@ -4,16 +4,6 @@
 
 #include <QtTest>
 
-// Profile values of the worked example: top 3, under 3, side 2,5, mhor 2, mver 2, incover 0,5.
-static TProfileGroup exampleGroup() {
-    return groupWith({{TProfileGroup::top, "3"},
-                      {TProfileGroup::under, "3"},
-                      {TProfileGroup::side, "2,5"},
-                      {TProfileGroup::mhor, "2"},
-                      {TProfileGroup::mver, "2"},
-                      {TProfileGroup::incover, "0,5"}});
-}
-
 class TestDivisionSizing : public QObject {
     Q_OBJECT
   private slots:

@@ -30,15 +30,6 @@ QImage expected(const QList<TBar>& bars) {
     return picture;
 }
 
-TProfileGroup exampleGroup() {
-    return groupWith({{TProfileGroup::top, "3"},
-                      {TProfileGroup::under, "3"},
-                      {TProfileGroup::side, "2,5"},
-                      {TProfileGroup::mhor, "2"},
-                      {TProfileGroup::mver, "2"},
-                      {TProfileGroup::incover, "0,5"}});
-}
-
 TSplitRow split(const char* s1, const char* s2, const char* bs) {
     TSplitRow row;
     row[1] = QString::fromLatin1(s1);

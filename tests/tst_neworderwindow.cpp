@@ -33,33 +33,24 @@ class TestNewOrderWindow : public QObject {
     void profileGroupChoiceMovesTheSettingsWindow();
 
   private:
-    QLineEdit* edit(const char* name) { return find<QLineEdit>(form->form4(), name); }
-    std::unique_ptr<TTestFolder> folder;
-    std::unique_ptr<TSession> session;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TScriptedMessages> messages;
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(program->form->form4(), name); }
+    std::unique_ptr<TRunningProgram> program;
 };
 
 void TestNewOrderWindow::init() {
     Clock::setFixedToday(QDate(2026, 12, 10));
-    messages = std::make_unique<TScriptedMessages>();
-    folder = std::make_unique<TTestFolder>();
-    session = folder->makeSession();
-    form = std::make_unique<TForm1>(*session);
-    form->show();
-    find<QAction>(form.get(), "actionNew")->trigger();
+    program = std::make_unique<TRunningProgram>();
+    program->start();
+    find<QAction>(program->form.get(), "actionNew")->trigger();
 }
 
 void TestNewOrderWindow::cleanup() {
-    form.reset();
-    session.reset();
-    messages.reset();
-    folder.reset();
+    program.reset();
     Clock::setFixedToday(QDate());
 }
 
 void TestNewOrderWindow::openingShowsTheFirstStartDistribution() {
-    TForm4* window = form->form4();
+    TForm4* window = program->form->form4();
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Yeni Sipariş Gir"));
     QCOMPARE(edit("Edit1")->text(), QStringLiteral("sipariş"));
@@ -69,13 +60,13 @@ void TestNewOrderWindow::openingShowsTheFirstStartDistribution() {
     QCOMPARE(find<QDateEdit>(window, "DateTimePicker1")->date(), QDate(2026, 12, 10));
     for (int door = 1; door <= 6; ++door)
         QCOMPARE(edit(qPrintable(QStringLiteral("k%1").arg(door)))->text(), QStringLiteral("36,67"));
-    QCOMPARE(session->project.doorHeight, QStringLiteral("196,5"));
+    QCOMPARE(program->session->project.doorHeight, QStringLiteral("196,5"));
     QCOMPARE(find<QListWidget>(window, "ListBox3")->count(), 6);
-    QCOMPARE(session->project.kayitkontrol, QStringLiteral("yeni"));
+    QCOMPARE(program->session->project.kayitkontrol, QStringLiteral("yeni"));
 }
 
 void TestNewOrderWindow::typingALockAndOkFillTheMainWindow() {
-    TForm4* window = form->form4();
+    TForm4* window = program->form->form4();
     typeOver(edit("Edit1"), QStringLiteral("Yıldız Ailesi"));
     choose(find<QComboBox>(window, "ComboBox1"), QStringLiteral("3"));
     typeOver(edit("Edit2"), QStringLiteral("300"));
@@ -95,35 +86,36 @@ void TestNewOrderWindow::typingALockAndOkFillTheMainWindow() {
 
     find<QPushButton>(window, "SpeedButton1")->click();
     QVERIFY(!window->isVisible());
-    QCOMPARE(messages->shown,
+    QCOMPARE(program->messages.shown,
              QStringList{QStringLiteral("Ölçülendirmek istediğiniz kapağın üzerine çifttıklayınız !")});
-    QCOMPARE(find<QLineEdit>(form.get(), "Edit5")->text(), QStringLiteral("Yıldız Ailesi"));
-    QCOMPARE(find<QLineEdit>(form.get(), "Edit3")->text(), QStringLiteral("300"));
-    QCOMPARE(find<QLineEdit>(form.get(), "Edit4")->text(), QStringLiteral("200"));
-    QCOMPARE(find<QLineEdit>(form.get(), "k1")->text(), QStringLiteral("120"));
-    QCOMPARE(find<QLineEdit>(form.get(), "k3")->text(), QStringLiteral("94"));
-    QVERIFY(find<QLabel>(form.get(), "Image3")->isVisible());
-    QVERIFY(!find<QLabel>(form.get(), "Image4")->isVisible());
-    QCOMPARE(find<QLabel>(form.get(), "StatusPanel2")->text(), QStringLiteral("Henüz Ölçülendirme Yapmadınız!"));
-    QVERIFY(!find<QAction>(form.get(), "toolMeasure")->isEnabled());
-    QCOMPARE(session->project.doorHeight, QStringLiteral("196,5"));
+    QCOMPARE(find<QLineEdit>(program->form.get(), "Edit5")->text(), QStringLiteral("Yıldız Ailesi"));
+    QCOMPARE(find<QLineEdit>(program->form.get(), "Edit3")->text(), QStringLiteral("300"));
+    QCOMPARE(find<QLineEdit>(program->form.get(), "Edit4")->text(), QStringLiteral("200"));
+    QCOMPARE(find<QLineEdit>(program->form.get(), "k1")->text(), QStringLiteral("120"));
+    QCOMPARE(find<QLineEdit>(program->form.get(), "k3")->text(), QStringLiteral("94"));
+    QVERIFY(find<QLabel>(program->form.get(), "Image3")->isVisible());
+    QVERIFY(!find<QLabel>(program->form.get(), "Image4")->isVisible());
+    QCOMPARE(find<QLabel>(program->form.get(), "StatusPanel2")->text(),
+             QStringLiteral("Henüz Ölçülendirme Yapmadınız!"));
+    QVERIFY(!find<QAction>(program->form.get(), "toolMeasure")->isEnabled());
+    QCOMPARE(program->session->project.doorHeight, QStringLiteral("196,5"));
 }
 
 void TestNewOrderWindow::cancelLeavesTwoBlankDoors() {
-    find<QPushButton>(form->form4(), "SpeedButton2")->click();
-    QVERIFY(!form->form4()->isVisible());
-    QCOMPARE(session->project.doorCount, QStringLiteral("2"));
-    QCOMPARE(session->project.kayitkontrol, QStringLiteral("yeni"));
-    QVERIFY(find<QLabel>(form.get(), "Image2")->isVisible());
-    QVERIFY(!find<QLabel>(form.get(), "Image3")->isVisible());
-    QCOMPARE(find<QLabel>(form.get(), "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
+    find<QPushButton>(program->form->form4(), "SpeedButton2")->click();
+    QVERIFY(!program->form->form4()->isVisible());
+    QCOMPARE(program->session->project.doorCount, QStringLiteral("2"));
+    QCOMPARE(program->session->project.kayitkontrol, QStringLiteral("yeni"));
+    QVERIFY(find<QLabel>(program->form.get(), "Image2")->isVisible());
+    QVERIFY(!find<QLabel>(program->form.get(), "Image3")->isVisible());
+    QCOMPARE(find<QLabel>(program->form.get(), "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
              DoorDrawing::blankDoor());
     for (const char* name : {"Edit5", "Edit3", "Edit4"})
-        QCOMPARE(find<QLineEdit>(form.get(), name)->text(), QString());
+        QCOMPARE(find<QLineEdit>(program->form.get(), name)->text(), QString());
 }
 
 void TestNewOrderWindow::refusedLockClearsAtOnce() {
-    TForm4* window = form->form4();
+    TForm4* window = program->form->form4();
     find<QCheckBox>(window, "CheckBox22")->click();
     choose(find<QComboBox>(window, "ComboBox1"), QStringLiteral("2"));
     find<QCheckBox>(window, "CheckBox1")->click();
@@ -141,41 +133,41 @@ void TestNewOrderWindow::refusedLockClearsAtOnce() {
 
 void TestNewOrderWindow::notANumberShowsTheMessageAndKeepsTheWindowOpen() {
     typeOver(edit("Edit2"), QStringLiteral("2x"));
-    QCOMPARE(messages->shown.last(), QStringLiteral("'2x' is not a valid floating point value"));
-    find<QPushButton>(form->form4(), "SpeedButton1")->click();
-    QVERIFY(form->form4()->isVisible());
-    QCOMPARE(session->project.openingWidth, QString());
+    QCOMPARE(program->messages.shown.last(), QStringLiteral("'2x' is not a valid floating point value"));
+    find<QPushButton>(program->form->form4(), "SpeedButton1")->click();
+    QVERIFY(program->form->form4()->isVisible());
+    QCOMPARE(program->session->project.openingWidth, QString());
     typeOver(edit("Edit2"), QStringLiteral("240"));
     QTest::keyClick(edit("Edit2"), Qt::Key_Return); // Enter is OK
-    QVERIFY(!form->form4()->isVisible());
-    QCOMPARE(session->project.openingWidth, QStringLiteral("240"));
+    QVERIFY(!program->form->form4()->isVisible());
+    QCOMPARE(program->session->project.openingWidth, QStringLiteral("240"));
 }
 
 void TestNewOrderWindow::doorsEqualFlagEnablesTheWidthGroup() {
-    auto* flag = find<QCheckBox>(form->form4(), "CheckBox22");
+    auto* flag = find<QCheckBox>(program->form->form4(), "CheckBox22");
     QVERIFY(flag->isChecked());
-    QVERIFY(!find<QGroupBox>(form->form4(), "GroupBox1")->isEnabled());
-    QVERIFY(find<QAction>(form.get(), "toolMeasure")->isEnabled());
+    QVERIFY(!find<QGroupBox>(program->form->form4(), "GroupBox1")->isEnabled());
+    QVERIFY(find<QAction>(program->form.get(), "toolMeasure")->isEnabled());
     flag->click();
-    QVERIFY(find<QGroupBox>(form->form4(), "GroupBox1")->isEnabled());
-    QVERIFY(!find<QAction>(form.get(), "toolMeasure")->isEnabled());
+    QVERIFY(find<QGroupBox>(program->form->form4(), "GroupBox1")->isEnabled());
+    QVERIFY(!find<QAction>(program->form.get(), "toolMeasure")->isEnabled());
 }
 
 void TestNewOrderWindow::escapeCancels() {
     edit("Edit3")->setFocus();
     QTest::keyClick(edit("Edit3"), Qt::Key_Escape);
-    QVERIFY(!form->form4()->isVisible());
-    QCOMPARE(session->project.orderName, QString());
+    QVERIFY(!program->form->form4()->isVisible());
+    QCOMPARE(program->session->project.orderName, QString());
 }
 
 void TestNewOrderWindow::profileGroupChoiceMovesTheSettingsWindow() {
-    session->store->write(2, "top", QStringLiteral("1"));
-    session->store->write(2, "work", QStringLiteral("5"));
-    session->store->write(2, "outside", QStringLiteral("4"));
-    choose(find<QComboBox>(form->form4(), "ComboBox2"), QStringLiteral("Profil Grubu 2"));
-    QCOMPARE(find<QComboBox>(form->form7(), "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 2"));
-    QCOMPARE(find<QLineEdit>(form->form7(), "Edit6")->text(), QStringLiteral("5"));
-    QCOMPARE(session->project.doorHeight, QStringLiteral("195"));
+    program->session->store->write(2, "top", QStringLiteral("1"));
+    program->session->store->write(2, "work", QStringLiteral("5"));
+    program->session->store->write(2, "outside", QStringLiteral("4"));
+    choose(find<QComboBox>(program->form->form4(), "ComboBox2"), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QComboBox>(program->form->form7(), "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QLineEdit>(program->form->form7(), "Edit6")->text(), QStringLiteral("5"));
+    QCOMPARE(program->session->project.doorHeight, QStringLiteral("195"));
 }
 
 QTEST_MAIN(TestNewOrderWindow)

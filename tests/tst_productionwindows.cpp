@@ -28,26 +28,17 @@ class TestProductionWindows : public QObject {
 
   private:
     void designTwoDoors();
-    std::unique_ptr<TTestFolder> folder;
-    std::unique_ptr<TSession> session;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TScriptedMessages> messages;
+    std::unique_ptr<TRunningProgram> program;
 };
 
 void TestProductionWindows::init() {
-    messages = std::make_unique<TScriptedMessages>();
-    folder = std::make_unique<TTestFolder>();
-    session = folder->makeSession();
-    form = std::make_unique<TForm1>(*session);
-    form->show();
-    form->form3()->setWaitForClose(false);
+    program = std::make_unique<TRunningProgram>();
+    program->start();
+    program->form->form3()->setWaitForClose(false);
 }
 
 void TestProductionWindows::cleanup() {
-    form.reset();
-    session.reset();
-    messages.reset();
-    folder.reset();
+    program.reset();
 }
 
 void TestProductionWindows::designTwoDoors() {
@@ -57,38 +48,38 @@ void TestProductionWindows::designTwoDoors() {
         setDoor(designed, door, QStringLiteral("Yatay"), QStringLiteral("1"));
         setDivision(designed, door, 1, QStringLiteral("95,7"), QStringLiteral("195"), QStringLiteral("Cam"));
     }
-    designed.profileColour = session->project.profileColour;
-    session->project = designed;
-    form->refresh();
+    designed.profileColour = program->session->project.profileColour;
+    program->session->project = designed;
+    program->form->refresh();
 }
 
 void TestProductionWindows::printPreviewChecksTheOpeningSizeFirst() {
-    find<QAction>(form.get(), "toolPrint")->trigger();
-    QCOMPARE(messages->shown, QStringList{QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !")});
-    QVERIFY(!form->form3()->previewDialog());
-    QVERIFY(session->sheet.profilname.isEmpty());
+    find<QAction>(program->form.get(), "toolPrint")->trigger();
+    QCOMPARE(program->messages.shown, QStringList{QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !")});
+    QVERIFY(!program->form->form3()->previewDialog());
+    QVERIFY(program->session->sheet.profilname.isEmpty());
 }
 
 void TestProductionWindows::printPreviewFillsThePageAndTheCostQuantities() {
     designTwoDoors();
-    find<QAction>(form.get(), "actionPrint")->trigger();
-    QVERIFY(messages->shown.isEmpty());
-    QVERIFY(form->form3()->previewDialog()->isVisible());
-    QCOMPARE(form->form3()->page().orderName, QStringLiteral("Deneme"));
-    QCOMPARE(form->form3()->page().profileColour, QStringLiteral("Eloksal Gümüş"));
-    QCOMPARE(session->costTable.quantities[TCostTable::Glass], QStringLiteral("3,73"));
-    QCOMPARE(session->costTable.quantities[TCostTable::Mechanisms], QStringLiteral("2"));
-    form->form3()->previewDialog()->close();
+    find<QAction>(program->form.get(), "actionPrint")->trigger();
+    QVERIFY(program->messages.shown.isEmpty());
+    QVERIFY(program->form->form3()->previewDialog()->isVisible());
+    QCOMPARE(program->form->form3()->page().orderName, QStringLiteral("Deneme"));
+    QCOMPARE(program->form->form3()->page().profileColour, QStringLiteral("Eloksal Gümüş"));
+    QCOMPARE(program->session->costTable.quantities[TCostTable::Glass], QStringLiteral("3,73"));
+    QCOMPARE(program->session->costTable.quantities[TCostTable::Mechanisms], QStringLiteral("2"));
+    program->form->form3()->previewDialog()->close();
 }
 
 void TestProductionWindows::secondPreviewOpensNoSecondWindow() {
     designTwoDoors();
-    find<QAction>(form.get(), "actionPrint")->trigger();
-    QPrintPreviewDialog* first = form->form3()->previewDialog();
-    session->project.orderName = QStringLiteral("İkinci");
-    find<QAction>(form.get(), "actionPrint")->trigger();
-    QCOMPARE(form->form3()->previewDialog(), first);
-    QCOMPARE(form->form3()->page().orderName, QStringLiteral("İkinci"));
+    find<QAction>(program->form.get(), "actionPrint")->trigger();
+    QPrintPreviewDialog* first = program->form->form3()->previewDialog();
+    program->session->project.orderName = QStringLiteral("İkinci");
+    find<QAction>(program->form.get(), "actionPrint")->trigger();
+    QCOMPARE(program->form->form3()->previewDialog(), first);
+    QCOMPARE(program->form->form3()->page().orderName, QStringLiteral("İkinci"));
     int previews = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         previews += window->inherits("QPrintPreviewDialog") && window->isVisible();
@@ -98,10 +89,10 @@ void TestProductionWindows::secondPreviewOpensNoSecondWindow() {
 
 void TestProductionWindows::costTablePricesTheOrder() {
     designTwoDoors();
-    find<QAction>(form.get(), "actionPrint")->trigger();
-    form->form3()->previewDialog()->close();
-    find<QAction>(form.get(), "actionCost")->trigger();
-    TForm5* table = form->form5();
+    find<QAction>(program->form.get(), "actionPrint")->trigger();
+    program->form->form3()->previewDialog()->close();
+    find<QAction>(program->form.get(), "actionCost")->trigger();
+    TForm5* table = program->form->form5();
     QVERIFY(table->isVisible());
     QCOMPARE(table->windowTitle(), QStringLiteral("Maliyet Tablosu"));
     QCOMPARE(find<QLineEdit>(table, "Edit3")->text(), QStringLiteral("3,73"));   // glass m²
@@ -114,15 +105,15 @@ void TestProductionWindows::costTablePricesTheOrder() {
     typeOver(find<QLineEdit>(table, "Edit9"), QStringLiteral("20"));
     QCOMPARE(find<QLineEdit>(table, "Edit16")->text(), QStringLiteral("200"));
     find<QPushButton>(table, "Button1")->click();
-    QCOMPARE(TextListFile::read(folder->dbFile(QStringLiteral("cost.txt"))),
+    QCOMPARE(TextListFile::read(program->folder.dbFile(QStringLiteral("cost.txt"))),
              (QStringList{"12", "20", "60", "1,5", "0,8", "0,9", "25"}));
 }
 
 void TestProductionWindows::costTableNeedsADesign() {
-    find<QAction>(form.get(), "toolCost")->trigger();
-    QCOMPARE(messages->shown,
+    find<QAction>(program->form.get(), "toolCost")->trigger();
+    QCOMPARE(program->messages.shown,
              QStringList{QStringLiteral("Lütfen Ölçülendirme Yapıp Ardından Yazıcı Önizleme Yapınız !")});
-    QVERIFY(!form->form5()->isVisible());
+    QVERIFY(!program->form->form5()->isVisible());
 }
 
 QTEST_MAIN(TestProductionWindows)

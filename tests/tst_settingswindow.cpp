@@ -28,35 +28,26 @@ class TestSettingsWindow : public QObject {
 
   private:
     void start();
-    std::unique_ptr<TTestFolder> folder;
-    std::unique_ptr<TSession> session;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TScriptedMessages> messages;
+    std::unique_ptr<TRunningProgram> program;
 };
 
 void TestSettingsWindow::init() {
-    messages = std::make_unique<TScriptedMessages>();
-    folder = std::make_unique<TTestFolder>();
+    program = std::make_unique<TRunningProgram>();
     start();
 }
 
+// A (re)start of the program with the settings window open.
 void TestSettingsWindow::start() {
-    form.reset();
-    session = folder->makeSession();
-    form = std::make_unique<TForm1>(*session);
-    form->show();
-    find<QAction>(form.get(), "actionSettings")->trigger();
+    program->start();
+    find<QAction>(program->form.get(), "actionSettings")->trigger();
 }
 
 void TestSettingsWindow::cleanup() {
-    form.reset();
-    session.reset();
-    messages.reset();
-    folder.reset();
+    program.reset();
 }
 
 void TestSettingsWindow::showsTheActiveGroupOnTwoPages() {
-    TForm7* window = form->form7();
+    TForm7* window = program->form->form7();
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Ayarlar"));
     auto* tabs = find<QTabWidget>(window, "PageControl1");
@@ -72,26 +63,27 @@ void TestSettingsWindow::showsTheActiveGroupOnTwoPages() {
 }
 
 void TestSettingsWindow::typedValueActsAtOnceAndCloseWritesNothing() {
-    typeOver(find<QLineEdit>(form->form7(), "Edit6"), QStringLiteral("10"));
-    find<QPushButton>(form->form7(), "SpeedButton1")->click();
-    QVERIFY(!form->form7()->isVisible());
-    find<QAction>(form.get(), "actionNew")->trigger();
-    QCOMPARE(session->project.doorHeight, QStringLiteral("190"));
+    typeOver(find<QLineEdit>(program->form->form7(), "Edit6"), QStringLiteral("10"));
+    find<QPushButton>(program->form->form7(), "SpeedButton1")->click();
+    QVERIFY(!program->form->form7()->isVisible());
+    find<QAction>(program->form.get(), "actionNew")->trigger();
+    QCOMPARE(program->session->project.doorHeight, QStringLiteral("190"));
     start(); // a restart brings back the stored value
-    QCOMPARE(find<QLineEdit>(form->form7(), "Edit6")->text(), QStringLiteral("3,5"));
+    QCOMPARE(find<QLineEdit>(program->form->form7(), "Edit6")->text(), QStringLiteral("3,5"));
 }
 
 void TestSettingsWindow::neverSavedGroupEmptiesTheEntriesAndSaveWritesIt() {
-    choose(find<QComboBox>(form->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 3"));
+    choose(find<QComboBox>(program->form->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 3"));
     for (int i = 1; i <= 17; ++i)
-        QCOMPARE(find<QLineEdit>(form->form7(), qPrintable(QStringLiteral("Edit%1").arg(i)))->text(), QString());
-    typeOver(find<QLineEdit>(form->form7(), "Edit1"), QStringLiteral("2,2"));
-    typeOver(find<QLineEdit>(form->form7(), "Edit17"), QStringLiteral("Şahin Alüminyum"));
-    find<QPushButton>(form->form7(), "SpeedButton2")->click();
-    QCOMPARE(messages->asked,
+        QCOMPARE(find<QLineEdit>(program->form->form7(), qPrintable(QStringLiteral("Edit%1").arg(i)))->text(),
+                 QString());
+    typeOver(find<QLineEdit>(program->form->form7(), "Edit1"), QStringLiteral("2,2"));
+    typeOver(find<QLineEdit>(program->form->form7(), "Edit17"), QStringLiteral("Şahin Alüminyum"));
+    find<QPushButton>(program->form->form7(), "SpeedButton2")->click();
+    QCOMPARE(program->messages.asked,
              QStringList{QStringLiteral("Ayarların Aktif Olabilmesi İçin Programı Kapatıp Açmanız Gereklidir !")});
-    QVERIFY(!form->form7()->isVisible());
-    QSettings stored(folder->settingsFile(), QSettings::IniFormat);
+    QVERIFY(!program->form->form7()->isVisible());
+    QSettings stored(program->folder.settingsFile(), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("P3/top")).toString(), QStringLiteral("2,2"));
     QCOMPARE(stored.value(QStringLiteral("P3/firma")).toString(), QStringLiteral("Şahin Alüminyum"));
     QCOMPARE(stored.value(QStringLiteral("P3/work")).toString(), QString());
@@ -99,11 +91,11 @@ void TestSettingsWindow::neverSavedGroupEmptiesTheEntriesAndSaveWritesIt() {
 }
 
 void TestSettingsWindow::addAndRemoveListEntries() {
-    TForm7* window = form->form7();
-    messages->inputs = {QStringLiteral("Çağla Yeşili")};
+    TForm7* window = program->form->form7();
+    program->messages.inputs = {QStringLiteral("Çağla Yeşili")};
     find<QPushButton>(window, "Ekle1")->click();
     find<QPushButton>(window, "Ekle1")->click(); // cancelled: an empty entry
-    QCOMPARE(messages->asked, (QStringList{"Profil Rengi", "Profil Rengi"}));
+    QCOMPARE(program->messages.asked, (QStringList{"Profil Rengi", "Profil Rengi"}));
     auto* colours = find<QListWidget>(window, "ListBox1");
     QCOMPARE(colours->count(), 4);
     QCOMPARE(colours->item(2)->text(), QStringLiteral("Çağla Yeşili"));
@@ -114,13 +106,13 @@ void TestSettingsWindow::addAndRemoveListEntries() {
     find<QPushButton>(window, "Sil2")->click();
     QCOMPARE(models->count(), 1);
     find<QPushButton>(window, "SpeedButton2")->click();
-    QCOMPARE(TextListFile::read(folder->dbFile(QStringLiteral("1.txt"))),
+    QCOMPARE(TextListFile::read(program->folder.dbFile(QStringLiteral("1.txt"))),
              (QStringList{"Eloksal Gümüş", "Bronz", "Çağla Yeşili", ""}));
-    QCOMPARE(TextListFile::read(folder->dbFile(QStringLiteral("2.txt"))), QStringList{QStringLiteral("Slim")});
+    QCOMPARE(TextListFile::read(program->folder.dbFile(QStringLiteral("2.txt"))), QStringList{QStringLiteral("Slim")});
     // the main window's choices change only at the next start
-    QCOMPARE(find<QComboBox>(form.get(), "ComboBox2")->count(), 2);
+    QCOMPARE(find<QComboBox>(program->form.get(), "ComboBox2")->count(), 2);
     start();
-    QCOMPARE(find<QComboBox>(form.get(), "ComboBox2")->count(), 4);
+    QCOMPARE(find<QComboBox>(program->form.get(), "ComboBox2")->count(), 4);
 }
 
 QTEST_MAIN(TestSettingsWindow)

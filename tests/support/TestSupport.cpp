@@ -43,6 +43,15 @@ TProfileGroup defaultGroup() {
     return group;
 }
 
+TProfileGroup exampleGroup() {
+    return groupWith({{TProfileGroup::top, "3"},
+                      {TProfileGroup::under, "3"},
+                      {TProfileGroup::side, "2,5"},
+                      {TProfileGroup::mhor, "2"},
+                      {TProfileGroup::mver, "2"},
+                      {TProfileGroup::incover, "0,5"}});
+}
+
 TProfileGroup groupWith(std::initializer_list<std::pair<int, const char*>> values) {
     TProfileGroup group = defaultGroup();
     for (const auto& [value, text] : values)

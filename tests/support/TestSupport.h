@@ -54,6 +54,8 @@ class TTestFolder {
 
 // The first-start defaults of a profile group.
 TProfileGroup defaultGroup();
+// The worked example's profile values: top 3, under 3, side 2,5, mhor 2, mver 2, incover 0,5.
+TProfileGroup exampleGroup();
 // A profile group with the given values (name=text pairs), the rest at their defaults.
 TProfileGroup groupWith(std::initializer_list<std::pair<int, const char*>> values);
 

@@ -39,3 +39,23 @@ template <typename T> T* find(QObject* window, const char* name) {
 }
 
 } // namespace Operator
+
+#include "support/TestSupport.h"
+#include "ui/Unit1.h"
+
+// The program started on a temporary program folder, with scripted message boxes; start() again
+// is a restart on the same folder and settings.
+struct TRunningProgram {
+    TScriptedMessages messages;
+    TTestFolder folder;
+    std::unique_ptr<TSession> session;
+    std::unique_ptr<TForm1> form;
+
+    void start() {
+        form.reset();
+        session = folder.makeSession();
+        form = std::make_unique<TForm1>(*session);
+        form->show();
+    }
+    ~TRunningProgram() { form.reset(); }
+};
