@@ -20,7 +20,17 @@ class TestNumberText : public QObject {
     void roundsToHundredthsWithTiesToEven_data();
     void roundsToHundredthsWithTiesToEven();
     void failureStopsTheOperationAndShowsItsMessageOnce();
+    void pixelsRoundHalfToEvenAndStayInRange();
 };
+
+void TestNumberText::pixelsRoundHalfToEvenAndStayInRange() {
+    QCOMPARE(NumberText::roundPixel(58.5), 58);
+    QCOMPARE(NumberText::roundPixel(59.5), 60);
+    QCOMPARE(NumberText::roundPixel(-0.5), 0);
+    // a zero door width makes an infinite scale: the position is far outside, not undefined
+    QVERIFY(NumberText::roundPixel(120.0 / 0.0 * 50) > 10000);
+    QVERIFY(NumberText::roundPixel(-120.0 / 0.0) < -10000);
+}
 
 void TestNumberText::readsCommaDecimals_data() {
     QTest::addColumn<QString>("text");

@@ -4,7 +4,7 @@
 
 #include <QRegularExpression>
 
-#include <cfenv>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -78,7 +78,10 @@ double round2(double value) {
 }
 
 int roundPixel(double value) {
-    return static_cast<int>(std::nearbyint(value));
+    // A position from a zero or absurd size lands far outside any picture and is clipped there.
+    constexpr double far = 1e6;
+    if (std::isnan(value)) return static_cast<int>(far);
+    return static_cast<int>(std::nearbyint(std::clamp(value, -far, far)));
 }
 
 } // namespace NumberText

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -221,6 +222,12 @@ void TForm1::buildDoorArea() {
         m_widths[door]->setFont(bold);
         m_widths[door]->setAlignment(Qt::AlignCenter);
     }
+
+    // The hidden button "Yazdır" runs the print preview as the menu item does.
+    auto* printButton = new QPushButton(QStringLiteral("Yazdır"), area);
+    printButton->setObjectName(QStringLiteral("Button1"));
+    printButton->hide();
+    connect(printButton, &QPushButton::clicked, this, &TForm1::printPreview);
 
     auto* logo = new TClickableImage(area);
     logo->setObjectName(QStringLiteral("Image7"));
