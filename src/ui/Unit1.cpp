@@ -52,8 +52,12 @@ TForm1::TForm1(TSession& session, QWidget* parent) : QMainWindow(parent), m_sess
     m_form10 = new TForm10(m_session);
     m_form2->setSubDivisionEditor(m_form10);
     m_form10->setDivisionEditor(m_form2);
-    connect(m_form2, &TForm2::confirmed, this, &TForm1::refresh);
+    connect(m_form2, &TForm2::confirmed, this, [this] {
+        refresh();
+        Widgets::bringToFront(this);
+    });
     connect(m_form4, &TForm4::projectChanged, this, &TForm1::refresh);
+    connect(m_form4, &TForm4::closed, this, [this] { Widgets::bringToFront(this); });
     connect(m_form4, &TForm4::profileGroupChanged, m_form7, &TForm7::refresh);
     refresh();
 }

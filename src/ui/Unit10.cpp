@@ -87,7 +87,7 @@ void TForm10::refresh() {
         setText(m_sizes[part], entry.size);
         m_sizes[part]->setReadOnly(entry.readOnly);
         setComboText(m_kinds[part], entry.kind);
-        if (m_names[part]->count() != sub.nameChoices.size()) setItems(m_names[part], sub.nameChoices);
+        setItems(m_names[part], sub.nameChoices);
         setComboText(m_names[part], entry.name);
         const bool enabled = part < 3 || sub.partThreeEnabled();
         m_locks[part]->setEnabled(enabled);

@@ -132,7 +132,7 @@ void TForm2::refresh() {
         w.widthLock->setEnabled(row.widthLockEnabled);
         w.heightLock->setEnabled(row.heightLockEnabled);
         setComboText(w.kind, row.kind);
-        if (w.name->count() != m_session.innerMaterialChoices.size()) setItems(w.name, m_session.innerMaterialChoices);
+        setItems(w.name, m_session.innerMaterialChoices);
         setComboText(w.name, row.name);
         setChecked(w.araBolme, row.araBolme);
         w.araBolme->setEnabled(row.araBolmeEnabled);

@@ -165,9 +165,11 @@ void TForm4::ok() {
     if (!done) return;
     hide();
     emit projectChanged();
+    emit closed();
 }
 
 void TForm4::cancel() {
     hide();
     emit projectChanged();
+    emit closed();
 }

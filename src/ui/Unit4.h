@@ -26,6 +26,7 @@ class TForm4 : public QWidget {
   signals:
     void projectChanged();
     void profileGroupChanged();
+    void closed(); // by OK or Cancel: the main window comes back
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

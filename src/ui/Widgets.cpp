@@ -77,6 +77,10 @@ void setComboText(QComboBox* combo, const QString& text) {
 }
 
 void setItems(QComboBox* combo, const QStringList& items) {
+    QStringList current;
+    for (int i = 0; i < combo->count(); ++i)
+        current << combo->itemText(i);
+    if (current == items) return;
     const QSignalBlocker blocker(combo);
     const QString text = combo->currentText();
     combo->clear();

@@ -23,6 +23,7 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, c
 void setText(QLineEdit* edit, const QString& text);
 void setChecked(QCheckBox* box, bool checked);
 void setComboText(QComboBox* combo, const QString& text);
+// Replaces the entries unless they are already these, keeping the shown text.
 void setItems(QComboBox* combo, const QStringList& items);
 // Shows a window that may be hidden or behind others.
 void bringToFront(QWidget* window);
