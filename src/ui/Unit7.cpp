@@ -25,12 +25,19 @@ QString withLeaders(const QString& caption, int width) {
 TForm7::TForm7(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window), m_session(session) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Ayarlar"));
-    setFixedSize(720, 560);
+    setFixedSize(720, 600);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("PageControl1"));
     tabs->setGeometry(8, 8, 704, 544);
     tabs->addTab(buildProfilePage(), QStringLiteral("Profil Ölçüleri "));
     tabs->addTab(buildListPage(), QStringLiteral("Malzeme Çeşitleri"));
+    // The firm name is the workshop's, not a profile measurement: it stands below both pages.
+    Widgets::label(this, TProfileGroup::caption(TProfileGroup::firma) + QStringLiteral(" :"), QRect(16, 562, 100, 26),
+                   true);
+    m_entries[TProfileGroup::firma] = Widgets::edit(this, QStringLiteral("Edit17"), QRect(120, 562, 360, 26));
+    for (int value = 0; value < TProfileGroup::ValueCount; ++value)
+        connect(m_entries[value], &QLineEdit::textEdited, this,
+                [this, value](const QString& text) { m_session.activeGroup.setText(value, text); });
 }
 
 QWidget* TForm7::buildProfilePage() {
@@ -65,14 +72,8 @@ QWidget* TForm7::buildProfilePage() {
         label(page, withLeaders(TProfileGroup::caption(value), 28), QRect(470, y, 140, 24));
         m_entries[value] = edit(page, QStringLiteral("Edit%1").arg(value + 1), QRect(612, y, 70, 24));
     }
-    for (int value : {TProfileGroup::name, TProfileGroup::firma}) {
-        const int y = value == TProfileGroup::name ? 372 : 424;
-        label(page, TProfileGroup::caption(value) + QStringLiteral(" :"), QRect(470, y, 212, 22));
-        m_entries[value] = edit(page, QStringLiteral("Edit%1").arg(value + 1), QRect(470, y + 22, 212, 24));
-    }
-    for (int value = 0; value < TProfileGroup::ValueCount; ++value)
-        connect(m_entries[value], &QLineEdit::textEdited, this,
-                [this, value](const QString& text) { m_session.activeGroup.setText(value, text); });
+    label(page, TProfileGroup::caption(TProfileGroup::name) + QStringLiteral(" :"), QRect(470, 400, 212, 22));
+    m_entries[TProfileGroup::name] = edit(page, QStringLiteral("Edit16"), QRect(470, 422, 212, 24));
 
     QPushButton* save = button(page, QStringLiteral("SpeedButton2"), QStringLiteral("Kaydet"), QRect(470, 482, 100, 30),
                                QStringLiteral(":/icons/save.png"));
