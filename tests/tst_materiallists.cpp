@@ -3,6 +3,7 @@
 #include "settings/TextListFile.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 
@@ -14,6 +15,7 @@ class TestMaterialLists : public QObject {
     void everyLineIsAnEntry();
     void missingListFileKeepsTheList();
     void savingRewritesTheSameContent();
+    void unwritableListStopsTheSaveAfterTheFilesBeforeIt();
     void pricesLoadSevenLines();
     void missingPriceFileNamesTheFile();
     void shortPriceFileStopsAtTheFirstMissingLine();
@@ -72,6 +74,18 @@ void TestMaterialLists::savingRewritesTheSameContent() {
     lists.save(TProgramFolder(folder.path()));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+}
+
+void TestMaterialLists::unwritableListStopsTheSaveAfterTheFilesBeforeIt() {
+    TTestFolder folder;
+    folder.removeDbFile(QStringLiteral("2.txt"));
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("db/2.txt"))); // a folder where the file belongs
+    TMaterialLists lists;
+    lists.lists[TMaterialLists::ProfileColours] = {QStringLiteral("Yeni Renk")};
+    lists.lists[TMaterialLists::InnerMaterials] = {QStringLiteral("Yeni Malzeme")};
+    QVERIFY_THROWS_EXCEPTION(DoravelError, lists.save(TProgramFolder(folder.path())));
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("1.txt"))), QStringList{QStringLiteral("Yeni Renk")});
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("3.txt"))).first(), QStringLiteral("Beyaz"));
 }
 
 void TestMaterialLists::pricesLoadSevenLines() {
