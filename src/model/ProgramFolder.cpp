@@ -6,6 +6,6 @@ QString TProgramFolder::dbFolder() const {
     return QDir(m_folder).filePath(QStringLiteral("db"));
 }
 
-QString TProgramFolder::file(const QString& relative) const {
-    return QDir(m_folder).filePath(relative);
+QString TProgramFolder::dbFile(const QString& name) const {
+    return QDir(dbFolder()).filePath(name);
 }

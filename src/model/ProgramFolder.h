@@ -9,8 +9,8 @@ class TProgramFolder {
     explicit TProgramFolder(QString folder) : m_folder(std::move(folder)) {}
     const QString& path() const { return m_folder; }
     QString dbFolder() const;
-    // A file named relative to the program folder, as in "db/1.txt".
-    QString file(const QString& relative) const;
+    // A file of the db folder, as "1.txt" or "cost.txt".
+    QString dbFile(const QString& name) const;
 
   private:
     QString m_folder;

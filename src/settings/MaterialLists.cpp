@@ -5,7 +5,7 @@
 #include "settings/TextListFile.h"
 
 QString TMaterialLists::fileName(int list) {
-    return QStringLiteral("db/%1.txt").arg(list + 1);
+    return QStringLiteral("%1.txt").arg(list + 1);
 }
 
 QString TMaterialLists::caption(int list) {
@@ -20,18 +20,18 @@ QString TMaterialLists::promptText(int list) {
 
 void TMaterialLists::load(const TProgramFolder& folder) {
     for (int list = 0; list < ListCount; ++list) {
-        const QString path = folder.file(fileName(list));
+        const QString path = folder.dbFile(fileName(list));
         if (TextListFile::exists(path)) lists[list] = TextListFile::read(path);
     }
 }
 
 void TMaterialLists::save(const TProgramFolder& folder) const {
     for (int list = 0; list < ListCount; ++list)
-        TextListFile::write(folder.file(fileName(list)), lists[list]);
+        TextListFile::write(folder.dbFile(fileName(list)), lists[list]);
 }
 
 void TCostPrices::load(const TProgramFolder& folder, std::array<QString, Count>& prices) {
-    const QStringList lines = TextListFile::read(folder.file(fileName()));
+    const QStringList lines = TextListFile::read(folder.dbFile(fileName()));
     for (int i = 0; i < Count; ++i) {
         if (i >= lines.size()) throw DoravelError(QStringLiteral("List index out of bounds (%1)").arg(i));
         prices[i] = lines.at(i);
@@ -42,5 +42,5 @@ void TCostPrices::save(const TProgramFolder& folder, const std::array<QString, C
     QStringList lines;
     for (const QString& price : prices)
         lines << price;
-    TextListFile::write(folder.file(fileName()), lines);
+    TextListFile::write(folder.dbFile(fileName()), lines);
 }

@@ -12,7 +12,7 @@ struct TMaterialLists {
     enum List { ProfileColours, ProfileModels, InnerMaterials, ListCount };
     std::array<QStringList, ListCount> lists;
 
-    static QString fileName(int list);   // "db/1.txt" …
+    static QString fileName(int list);   // "1.txt" … in the db folder
     static QString caption(int list);    // "Profil Renkleri" …
     static QString promptText(int list); // "Profil Rengi" …
 
@@ -25,7 +25,7 @@ struct TMaterialLists {
 // The seven unit prices of db/cost.txt, in the cost table's line order.
 struct TCostPrices {
     static constexpr int Count = 7;
-    static QString fileName() { return QStringLiteral("db/cost.txt"); }
+    static QString fileName() { return QStringLiteral("cost.txt"); }
     // Reads lines 1..7 into prices; throws "Cannot open file …" for a missing file and
     // "List index out of bounds (%d)" at the first missing line, the prices before it loaded.
     static void load(const TProgramFolder& folder, std::array<QString, Count>& prices);

@@ -21,7 +21,7 @@ QString TTestFolder::settingsFile() const {
 }
 
 QString TTestFolder::dbFile(const QString& name) const {
-    return QDir(m_dir.path()).filePath(QStringLiteral("db/") + name);
+    return TProgramFolder(m_dir.path()).dbFile(name);
 }
 
 void TTestFolder::writeDbFile(const QString& name, const QStringList& lines) const {
