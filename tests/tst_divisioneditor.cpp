@@ -285,7 +285,7 @@ void TestDivisionEditor::cancelledSplitLeavesTheTableUnchanged() {
     const QImage preview = editor.preview;
     OpenSubDivisionEditor(sub, editor, 2, group);
     ChangeSubDivisionCount(sub, QStringLiteral("2"), group, editor.direction);
-    sub.visible = false; // Cancel closes the window and writes nothing
+    // Cancel closes the window and writes nothing.
     QCOMPARE(editor.splits, before);
     QCOMPARE(editor.preview, preview);
 }

@@ -284,5 +284,4 @@ void ConfirmDivisionEditor(TDivisionEditor& editor, TProject& project, std::arra
         writeDoor(editor, project, editor.door);
         project.splitTable(editor.door) = editor.splits;
     }
-    editor.visible = false;
 }

@@ -48,7 +48,6 @@ struct TDivisionEditor {
     QString editkontrol = QStringLiteral("0");
     QString aracheckontrol = QStringLiteral("0");
     QImage preview;
-    bool visible = false;
 
     int countNumber() const; // 1..6, 0 for any other text
     bool isHorizontal() const { return direction == ProjectTexts::horizontal; }

@@ -37,7 +37,6 @@ void OpenSubDivisionEditor(TSubDivisionEditor& sub, const TDivisionEditor& edito
         !storedSplit || sub.bolmeadet == QLatin1String("2") ? QStringLiteral("3") : QStringLiteral("2");
     ChangeSubDivisionCount(sub, count, group, editor.direction);
     sub.degisiklik = QStringLiteral("0");
-    sub.visible = true;
 }
 
 void FillSubDivisionSizes(TSubDivisionEditor& sub, const TProfileGroup& group, const QString& direction) {
@@ -128,6 +127,5 @@ void ConfirmSubDivisionEditor(TSubDivisionEditor& sub, TDivisionEditor& editor, 
         row[3 * part] = entry.name;
     }
     row[10] = sub.bolmeadet;
-    sub.visible = false;
     DrawDoorPreview(editor, group, doorHeight);
 }

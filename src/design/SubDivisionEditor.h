@@ -28,7 +28,6 @@ struct TSubDivisionEditor {
     QString degisiklik = QStringLiteral("0");
     QString title;
     QStringList nameChoices; // the inner material colour list
-    bool visible = false;
 
     int partCount() const { return count == QLatin1String("2") ? 2 : 3; }
     bool partThreeEnabled() const { return partCount() == 3; }

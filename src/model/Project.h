@@ -11,7 +11,6 @@ inline const QString statusIdle = QStringLiteral("Henüz Hiçbir İşlem Yapmad�
 inline const QString statusEntered = QStringLiteral("Henüz Ölçülendirme Yapmadınız!");
 inline const QString statusDesigned = QStringLiteral("Ölçülendirme Yapıldı , Yazıcıdan Çıktı Alabilirsiniz !");
 inline const QString recordNew = QStringLiteral("yeni");
-inline const QString recordStored = QStringLiteral("eski");
 inline const QString horizontal = QStringLiteral("Yatay");
 inline const QString vertical = QStringLiteral("Dikey");
 inline const QString panel = QStringLiteral("Panel");

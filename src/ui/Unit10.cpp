@@ -56,10 +56,7 @@ TForm10::TForm10(TSession& session, QWidget* parent)
     QPushButton* okButton = button(this, QStringLiteral("SpeedButton1"), QStringLiteral("Tamam"),
                                    QRect(359, 204, 95, 32), QStringLiteral(":/icons/measure.png"));
     connect(okButton, &QPushButton::clicked, this, &TForm10::ok);
-    connect(cancelButton, &QPushButton::clicked, this, [this, &sub] {
-        sub.visible = false;
-        hide();
-    });
+    connect(cancelButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void TForm10::run(const std::function<void()>& operation) {
@@ -100,7 +97,6 @@ void TForm10::ok() {
     TSession& s = m_session;
     RunGuarded(
         [&] { ConfirmSubDivisionEditor(s.subDivisionEditor, s.divisionEditor, s.activeGroup, s.project.doorHeight); });
-    s.subDivisionEditor.visible = false;
     hide();
     if (m_form2) {
         m_form2->refresh();

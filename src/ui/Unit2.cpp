@@ -108,7 +108,6 @@ void TForm2::run(const std::function<void()>& operation) {
 void TForm2::open() {
     TSession& s = m_session;
     run([&] { OpenDivisionEditor(s.divisionEditor, s.project, s.activeGroup); });
-    s.divisionEditor.visible = true;
     Widgets::bringToFront(this);
 }
 
@@ -147,6 +146,5 @@ void TForm2::ok() {
 }
 
 void TForm2::cancel() {
-    m_session.divisionEditor.visible = false;
     hide();
 }
