@@ -9,7 +9,7 @@ using namespace ProjectBuilder;
 
 class TestAccessories : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void gasketsAndMechanisms_data();
     void gasketsAndMechanisms();
     void glassGasketCountsDivisionsByTheirOwnKind();

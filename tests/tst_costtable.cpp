@@ -10,7 +10,7 @@ using namespace ProjectBuilder;
 
 class TestCostTable : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void aluminiumLineFromTheTotalWeight();
     void grandTotalIsTheRoundedSumOfRoundedLines();
@@ -24,7 +24,7 @@ class TestCostTable : public QObject {
     void savedPricesComeBackAfterARestart();
     void fieldThatIsNotANumberStopsTheRecomputation();
 
-  private:
+private:
     TProject designed;
     TCostTable table;
     TProductionSheet sheet;

@@ -7,7 +7,7 @@
 
 class TestDivisionEditor : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void openingWithoutStoredDivisions_data();
     void openingWithoutStoredDivisions();
@@ -25,7 +25,7 @@ class TestDivisionEditor : public QObject {
     void storedSplitIsShownWithoutRecomputing();
     void cancelledSplitLeavesTheTableUnchanged();
 
-  private:
+private:
     void designThreeYatay(); // the editor for all doors, three divisions, division 2 split
     TProject project;
     TProfileGroup group;

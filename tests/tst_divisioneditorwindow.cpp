@@ -23,7 +23,7 @@ QImage shown(QLabel* label) {
 
 class TestDivisionEditorWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void countAndDirectionChangesDiscardTheWorkingValues();
@@ -32,8 +32,9 @@ class TestDivisionEditorWindow : public QObject {
     void okShowsTheDesignOnEveryDoor();
     void reopeningADoorShowsItsStoredDesign();
     void cancelLeavesProjectAndPicturesUnchanged();
+    void secondRequestKeepsTheDesignInProgress();
 
-  private:
+private:
     QLineEdit* edit(const char* name) { return find<QLineEdit>(program->form->form2(), name); }
     QCheckBox* box(const char* name) { return find<QCheckBox>(program->form->form2(), name); }
     void openAllDoors();
@@ -192,6 +193,21 @@ void TestDivisionEditorWindow::cancelLeavesProjectAndPicturesUnchanged() {
     QCOMPARE(program->session->project.divisionCount(1), QString());
     QCOMPARE(shown(find<QLabel>(program->form.get(), "Image1")), DoorDrawing::blankDoor());
     QCOMPARE(program->session->project.statusText, QStringLiteral("Henüz Hiçbir İşlem Yapmadınız !"));
+}
+
+void TestDivisionEditorWindow::secondRequestKeepsTheDesignInProgress() {
+    program->session->project.doorsEqual = false;
+    program->session->project.doorWidths[3] = QStringLiteral("80");
+    program->form->refresh();
+    QTest::mouseDClick(find<QLabel>(program->form.get(), "Image2"), Qt::LeftButton);
+    choose(find<QComboBox>(program->form->form2(), "ComboBox1"), QStringLiteral("2"));
+    QTest::mouseDClick(find<QLabel>(program->form.get(), "Image3"), Qt::LeftButton);
+    QCOMPARE(program->form->form2()->windowTitle(), QStringLiteral("2. Kapağın Bölme Ölçülerini Düzenle"));
+    QCOMPARE(find<QComboBox>(program->form->form2(), "ComboBox1")->currentText(), QStringLiteral("2"));
+    QCOMPARE(program->session->divisionEditor.kapakeni, QStringLiteral("100"));
+    find<QPushButton>(program->form->form2(), "SpeedButton1")->click();
+    QCOMPARE(program->session->project.divisionCount(2), QStringLiteral("2"));
+    QCOMPARE(program->session->project.divisionCount(3), QString());
 }
 
 QTEST_MAIN(TestDivisionEditorWindow)

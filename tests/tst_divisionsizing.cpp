@@ -6,7 +6,7 @@
 
 class TestDivisionSizing : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void fillsUnlockedEntries_data();
     void fillsUnlockedEntries();
     void lastUnlockedEntryCannotBeLocked();
@@ -14,7 +14,7 @@ class TestDivisionSizing : public QObject {
     void commonDimensionIsNeverLockable();
     void fillThatCannotReadItsInputChangesNothing();
 
-  private:
+private:
     TDivisionEditor editorFor(const QString& count, const QString& direction);
     TProfileGroup group = exampleGroup();
     QString doorHeight = QStringLiteral("250");

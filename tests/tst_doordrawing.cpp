@@ -45,7 +45,7 @@ Q_DECLARE_METATYPE(QList<TBar>)
 
 class TestDoorDrawing : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void stockPicturesHaveTheirColours();
     void blankDoorHasFiveBars();
     void sketchSpacesDividersEvenly_data();

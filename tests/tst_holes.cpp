@@ -8,13 +8,13 @@ using namespace ProjectBuilder;
 
 class TestHoles : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void holeSeries_data();
     void holeSeries();
     void splitLinesFollowTheMainHolesInDivisionOrder();
     void slotsAboveTheDoorCountStayEmpty();
 
-  private:
+private:
     TProfileGroup group = groupWith({{TProfileGroup::incover, "0,2"},
                                      {TProfileGroup::top, "3"},
                                      {TProfileGroup::mhor, "2,5"},

@@ -18,7 +18,7 @@ using Operator::find;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void startsWithSixBlankDoorsAndItsStatus();
@@ -31,7 +31,7 @@ class TestMainWindow : public QObject {
     void failedStartLeavesTheDoorAreaDisabled();
     void aboutButtonStaysAtTheRightEnd();
 
-  private:
+private:
     std::unique_ptr<TRunningProgram> program;
 };
 

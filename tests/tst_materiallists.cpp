@@ -9,7 +9,7 @@
 
 class TestMaterialLists : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void turkishLettersRoundTripInWindows1254();
     void everyLineIsAnEntry_data();
     void everyLineIsAnEntry();

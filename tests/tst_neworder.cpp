@@ -6,7 +6,7 @@
 
 class TestNewOrder : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init() {
         project = TProject();
         group = defaultGroup();
@@ -29,7 +29,7 @@ class TestNewOrder : public QObject {
     void neverStoredGroupFallsBackToGroupOne();
     void emptyGroupOneStopsAfterOneAttempt();
 
-  private:
+private:
     TProject project;
     TProfileGroup group = defaultGroup();
 };

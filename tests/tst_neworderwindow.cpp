@@ -20,7 +20,7 @@ using Operator::typeOver;
 
 class TestNewOrderWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void openingShowsTheFirstStartDistribution();
@@ -32,7 +32,7 @@ class TestNewOrderWindow : public QObject {
     void escapeCancels();
     void profileGroupChoiceMovesTheSettingsWindow();
 
-  private:
+private:
     QLineEdit* edit(const char* name) { return find<QLineEdit>(program->form->form4(), name); }
     std::unique_ptr<TRunningProgram> program;
 };

@@ -7,7 +7,7 @@
 
 class TestNumberText : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void readsCommaDecimals_data();
     void readsCommaDecimals();
     void rejectsTextThatIsNotAFloat_data();

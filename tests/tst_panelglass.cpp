@@ -23,7 +23,7 @@ TProject threeGlassDoors(const QString& cabinets) {
 
 class TestPanelGlass : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void equalPiecesGroupIntoOneLine_data();
     void equalPiecesGroupIntoOneLine();
     void linesDifferByNameOrByHowASizeIsWritten();

@@ -8,7 +8,7 @@ using namespace ProjectBuilder;
 
 class TestPrintComputation : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void emptyOpeningSizeComputesNothing();
     void undesignedDoorStopsAfterTheProfileList();
     void designedProjectFillsEveryFigure();

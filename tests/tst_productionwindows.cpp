@@ -17,7 +17,7 @@ using Operator::typeOver;
 
 class TestProductionWindows : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void printPreviewChecksTheOpeningSizeFirst();
@@ -26,7 +26,7 @@ class TestProductionWindows : public QObject {
     void costTablePricesTheOrder();
     void costTableNeedsADesign();
 
-  private:
+private:
     void designTwoDoors();
     std::unique_ptr<TRunningProgram> program;
 };

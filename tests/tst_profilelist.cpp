@@ -8,7 +8,7 @@ using namespace ProjectBuilder;
 
 class TestProfileList : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void topProfileLength_data();
     void topProfileLength();
     void equalDoorsGiveOneTopAndOneBottomLine();
@@ -21,7 +21,7 @@ class TestProfileList : public QObject {
     void mergeAddsToAnExactlyEqualLine();
     void letterInASizeStopsWithTheConversionMessage();
 
-  private:
+private:
     TProfileGroup group = defaultGroup();
 };
 

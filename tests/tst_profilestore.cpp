@@ -7,7 +7,7 @@
 
 class TestProfileStore : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void firstStartWritesDefaultsIntoP1Only();
     void presentTopLeavesP1Untouched();
     void emptyTopRewritesTheDefaults();

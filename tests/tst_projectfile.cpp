@@ -10,7 +10,7 @@ using namespace ProjectBuilder;
 
 class TestProjectFile : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void keepsEveryValueAsItsText();
     void namesTheMemberThatIsWrong_data();
     void namesTheMemberThatIsWrong();

@@ -95,7 +95,7 @@ QImage render(const TReportPage& page) {
 
 class TestReport : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { Fonts::installSubstitutes(); }
     void filledTextsStandInTheirBoxes();
     void pagePixelsShowFramePicturesAndRules();
@@ -105,7 +105,7 @@ class TestReport : public QObject {
     void labelsLeaveTheMainWindowsPicturesUnchanged();
     void fillRefusesAnUndesignedDoorOne();
 
-  private:
+private:
     QTemporaryDir m_dir;
 };
 

@@ -6,7 +6,7 @@
 
 class TestSession : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { Clock::setFixedToday(QDate(2026, 12, 10)); }
     void cleanup() { Clock::setFixedToday(QDate()); }
     void startupLoadsGroupListsAndPrices();

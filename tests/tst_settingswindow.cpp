@@ -18,7 +18,7 @@ using Operator::typeOver;
 
 class TestSettingsWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void showsTheActiveGroupOnTwoPages();
@@ -26,7 +26,7 @@ class TestSettingsWindow : public QObject {
     void neverSavedGroupEmptiesTheEntriesAndSaveWritesIt();
     void addAndRemoveListEntries();
 
-  private:
+private:
     void start();
     std::unique_ptr<TRunningProgram> program;
 };

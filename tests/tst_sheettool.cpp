@@ -41,7 +41,7 @@ QByteArray readFile(const QString& path) {
 
 class TestSheetTool : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void writesTheWholeSheetAsJson();
     void failuresGoToStandardError_data();
     void failuresGoToStandardError();
@@ -49,7 +49,7 @@ class TestSheetTool : public QObject {
     void designedThroughTheEditorsGivesTheSameSheet();
     void writesThePageAsPdf();
 
-  private:
+private:
     QTemporaryDir m_dir;
 };
 

@@ -5,7 +5,7 @@
 
 // Today's date for everything the program stamps with "today"; a test can fix it.
 class Clock {
-  public:
+public:
     static QDate today();
     static void setFixedToday(const QDate& date); // an invalid date returns to the system clock
 };

@@ -7,18 +7,18 @@
 // Every failure the operator is told about carries its own message text. A running operation throws
 // it; the event boundary (RunGuarded) catches it once and shows the text in a message box.
 class DoravelError : public std::exception {
-  public:
+public:
     explicit DoravelError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
     const QString& message() const { return m_message; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
-  private:
+private:
     QString m_message;
     QByteArray m_utf8;
 };
 
 // A text that had to be a number and was not.
 class EConvertError : public DoravelError {
-  public:
+public:
     using DoravelError::DoravelError;
 };

@@ -11,13 +11,13 @@ inline bool isRaised(const QString& guard) {
 // Raises a guard for one scope and puts back what it held, also when the scope ends by an error,
 // so a failed fill never leaves the guard up.
 class TGuardScope {
-  public:
+public:
     explicit TGuardScope(QString& guard) : m_guard(guard), m_previous(guard) { m_guard = QStringLiteral("1"); }
     ~TGuardScope() { m_guard = m_previous.isEmpty() ? QStringLiteral("0") : m_previous; }
     TGuardScope(const TGuardScope&) = delete;
     TGuardScope& operator=(const TGuardScope&) = delete;
 
-  private:
+private:
     QString& m_guard;
     QString m_previous;
 };

@@ -8,7 +8,7 @@ namespace {
 
 // Without a screen (the sheet tool): messages go to standard error, questions get the safe answer.
 class TConsoleBackend : public TMessageBackend {
-  public:
+public:
     void showMessage(const QString& text) override { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
     void showError(const QString& text) override { showMessage(text); }
     bool askYesNo(const QString& text, bool) override {

@@ -7,7 +7,7 @@
 // What a message box, a question or a prompt needs from the screen. The windows install a backend
 // built on QMessageBox; tests install one that answers from a script and records what was shown.
 class TMessageBackend {
-  public:
+public:
     virtual ~TMessageBackend() = default;
     virtual void showMessage(const QString& text) = 0;
     virtual void showError(const QString& text) = 0;
@@ -18,7 +18,7 @@ class TMessageBackend {
 };
 
 class TMessages {
-  public:
+public:
     static void setBackend(TMessageBackend* backend); // nullptr restores the console backend
     static TMessageBackend& backend();
 

@@ -28,7 +28,7 @@ using TSplitTable = std::array<TSplitRow, 7>;
 
 // The one order being designed. Every value is the text as typed or as the program wrote it.
 class TProject {
-  public:
+public:
     static constexpr int DoorColumns = 27; // columns 1..24 divisions, 25 direction, 26 count
     static constexpr int DirectionColumn = 25;
     static constexpr int CountColumn = 26;
@@ -80,7 +80,7 @@ class TProject {
     void clearDoorTable();
     void clearDoorRow(int door);
 
-  private:
+private:
     std::array<std::array<QString, DoorColumns>, 7> m_doorTable;
     std::array<TSplitTable, 7> m_splitTables;
 };

@@ -23,7 +23,7 @@ constexpr double HeaderHeight = 53;
 constexpr double BodyHeight = 1014;
 
 class TPagePainter {
-  public:
+public:
     explicit TPagePainter(QPainter& painter) : p(painter) {}
 
     void rules(const QRectF& r, int which) {

@@ -35,7 +35,7 @@ QJsonArray texts(const QString* first, int count) {
 
 // Reads members and reports the path of the first that is missing or of the wrong type.
 class TReader {
-  public:
+public:
     [[noreturn]] static void fail(const QString& path, const char* expected) {
         throw DoravelError(QStringLiteral("Proje dosyası okunamadı: '%1' %2.").arg(path, QString::fromUtf8(expected)));
     }

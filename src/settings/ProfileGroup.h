@@ -8,7 +8,7 @@
 // The seventeen measurements of one profile system. The active group is the one object the settings
 // window edits and every computation reads at the moment it runs.
 class TProfileGroup {
-  public:
+public:
     enum Value {
         top,
         under,
@@ -39,7 +39,7 @@ class TProfileGroup {
     // The value read as a number; throws EConvertError.
     double number(int value) const;
 
-  private:
+private:
     std::array<QString, ValueCount> m_values;
 };
 

@@ -8,7 +8,7 @@ class QSettings;
 
 // The five stored profile groups: keys P1 … P5 under Software\Merkona, seventeen string values each.
 class TProfileStore {
-  public:
+public:
     // The workshop's own store: the registry on Windows, the user's configuration folder elsewhere.
     static std::unique_ptr<TProfileStore> openSystemStore();
     // A store kept in one INI file (tests).
@@ -23,7 +23,7 @@ class TProfileStore {
     // Throws DoravelError with the store's message when it cannot be written.
     void write(int key, const char* valueName, const QString& text);
 
-  private:
+private:
     std::unique_ptr<QSettings> m_settings;
 };
 

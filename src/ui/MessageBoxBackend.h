@@ -4,7 +4,7 @@
 
 // Message boxes, questions and the one-line prompt on the screen.
 class TMessageBoxBackend : public TMessageBackend {
-  public:
+public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     bool askYesNo(const QString& text, bool warning) override;

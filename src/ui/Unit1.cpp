@@ -352,6 +352,12 @@ void TForm1::newProject() {
 }
 
 void TForm1::openDivisionEditor(int door) {
+    // While the editor is open it keeps its door and width: a second request only brings it forward,
+    // so the design in progress is neither lost nor refilled with another door's width.
+    if (m_form2->isVisible()) {
+        Widgets::bringToFront(m_form2);
+        return;
+    }
     if (RequestDivisionEditor(m_session.divisionEditor, m_session.project, door)) m_form2->open();
 }
 

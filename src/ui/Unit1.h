@@ -23,19 +23,19 @@ class TForm10;
 // A picture that reports double-clicks (door pictures, the logo).
 class TClickableImage : public QLabel {
     Q_OBJECT
-  public:
+public:
     using QLabel::QLabel;
-  signals:
+signals:
     void doubleClicked();
 
-  protected:
+protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 // The main window "Doravel 3": a view of the project with the program's commands.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit TForm1(TSession& session, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -57,11 +57,11 @@ class TForm1 : public QMainWindow {
     void showCostTable();
     void showSettings();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void buildActions();
     void buildDoorArea();
     void buildStatusBar();

@@ -14,14 +14,14 @@ class TForm2;
 // The sub-division editor: one division split into two or three parts. Left only by OK or Cancel.
 class TForm10 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TForm10(TSession& session, QWidget* parent = nullptr);
     void setDivisionEditor(TForm2* form) { m_form2 = form; }
 
     void open(int division);
     void refresh();
 
-  private:
+private:
     void run(const std::function<void()>& operation);
     void ok();
 

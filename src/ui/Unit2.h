@@ -19,7 +19,7 @@ class TForm10;
 // The division editor: divisions, their sizes, kinds, names and splits, with a live preview.
 class TForm2 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TForm2(TSession& session, QWidget* parent = nullptr);
     void setSubDivisionEditor(TForm10* form) { m_form10 = form; }
 
@@ -27,10 +27,10 @@ class TForm2 : public QWidget {
     void open();
     void refresh();
 
-  signals:
+signals:
     void confirmed();
 
-  private:
+private:
     struct TRowWidgets {
         QGroupBox* box = nullptr;
         QLineEdit* width = nullptr;

@@ -12,7 +12,7 @@ class QPrintPreviewDialog;
 // prints or saves a PDF.
 class TForm3 : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit TForm3(TSession& session, QObject* parent = nullptr);
     ~TForm3() override;
 
@@ -24,7 +24,7 @@ class TForm3 : public QObject {
     void setWaitForClose(bool wait) { m_waitForClose = wait; }
     void savePdf();
 
-  private:
+private:
     void paintRequested(QPrinter* printer);
 
     TSession& m_session;

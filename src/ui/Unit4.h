@@ -16,22 +16,22 @@ class QPushButton;
 // "Yeni Sipariş Gir": the opening, the door count and the door widths of a new order.
 class TForm4 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TForm4(TSession& session, QWidget* parent = nullptr);
 
     // Opened by New: resets the entries, distributes and shows the window.
     void openForNew();
     void refresh();
 
-  signals:
+signals:
     void projectChanged();
     void profileGroupChanged();
     void closed(); // by OK or Cancel: the main window comes back
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void run(const std::function<void()>& operation);
     void ok();
     void cancel();

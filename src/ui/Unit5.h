@@ -12,17 +12,17 @@ class QLineEdit;
 // "Maliyet Tablosu": the order priced from the last print preview's quantities.
 class TForm5 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TForm5(TSession& session, QWidget* parent = nullptr);
 
     // The cost command.
     void showCostTable();
     void refresh();
 
-  protected:
+protected:
     void hideEvent(QHideEvent* event) override;
 
-  private:
+private:
     TSession& m_session;
     std::array<QLineEdit*, TCostTable::LineCount> m_quantities{};
     std::array<QLineEdit*, TCostTable::LineCount> m_prices{};

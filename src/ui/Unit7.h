@@ -12,11 +12,11 @@ class QListWidget;
 // "Ayarlar": the active profile group's seventeen entries and the three pick lists.
 class TForm7 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TForm7(TSession& session, QWidget* parent = nullptr);
     void refresh();
 
-  private:
+private:
     QWidget* buildProfilePage();
     QWidget* buildListPage();
     void save();

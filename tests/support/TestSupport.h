@@ -10,7 +10,7 @@
 
 // Records every message, question and prompt and answers from a script; nothing blocks on a box.
 class TScriptedMessages : public TMessageBackend {
-  public:
+public:
     TScriptedMessages() { TMessages::setBackend(this); }
     ~TScriptedMessages() override { TMessages::setBackend(nullptr); }
 
@@ -28,7 +28,7 @@ class TScriptedMessages : public TMessageBackend {
         return inputs.isEmpty() ? QString() : inputs.takeFirst();
     }
 
-  private:
+private:
     bool answer(const QString& text) {
         asked << text;
         return answers.isEmpty() ? true : answers.takeFirst();
@@ -38,7 +38,7 @@ class TScriptedMessages : public TMessageBackend {
 // A program folder in a temporary directory with the shipped db files, and a session on an INI
 // settings store inside it.
 class TTestFolder {
-  public:
+public:
     TTestFolder();
     QString path() const { return m_dir.path(); }
     QString settingsFile() const;
@@ -48,7 +48,7 @@ class TTestFolder {
     void removeDbFile(const QString& name) const;
     std::unique_ptr<TSession> makeSession() const;
 
-  private:
+private:
     QTemporaryDir m_dir;
 };
 
