@@ -25,6 +25,7 @@ private slots:
     void okRefusesMissingData_data();
     void okRefusesMissingData();
     void notANumberStopsAndLeavesTheProject();
+    void emptiedOpeningEntryWaitsWithoutAMessage();
     void unequalDoorsAskForADoubleClick();
     void neverStoredGroupFallsBackToGroupOne();
     void emptyGroupOneStopsAfterOneAttempt();
@@ -242,6 +243,17 @@ void TestNewOrder::notANumberStopsAndLeavesTheProject() {
     QCOMPARE(project.openingWidth, QString());
     QCOMPARE(project.doorHeight, QStringLiteral("196,5")); // written before the width was read
     QCOMPARE(order.editkontrol, QStringLiteral("0"));
+}
+
+void TestNewOrder::emptiedOpeningEntryWaitsWithoutAMessage() {
+    TNewOrder order;
+    OpenNewOrder(order, group, project);
+    TScriptedMessages messages;
+    EditNewOrderOpening(order, QString(), QStringLiteral("200"), group, project);
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(order.widths[1], QStringLiteral("36,67"));
+    EditNewOrderOpening(order, QStringLiteral("3"), QStringLiteral("200"), group, project);
+    QCOMPARE(order.widths[1], QStringLiteral("3,83")); // (3 + 5 × 4) / 6
 }
 
 void TestNewOrder::unequalDoorsAskForADoubleClick() {

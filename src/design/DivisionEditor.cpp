@@ -130,28 +130,21 @@ void ChangeDivisionCount(TDivisionEditor& editor, const QString& count, const TP
                          const QString& doorHeight) {
     editor.count = count;
     clearWorkingValues(editor);
+    clearLocks(editor);
     for (TDimension d : {TDimension::Width, TDimension::Height}) {
         editor.unlockedSet(d).clear();
-        editor.lockedSet(d).clear();
         for (int division = 1; division <= editor.countNumber(); ++division)
             editor.unlockedSet(d) << division;
     }
-    for (int division = 1; division <= 6; ++division)
-        editor.rows[division].widthLocked = editor.rows[division].heightLocked = false;
     FillDivisionSizes(editor, group, doorHeight);
     SetupDivisionLayout(editor);
 }
 
 void ChangeDivisionDirection(TDivisionEditor& editor, const QString& direction, const TProfileGroup& group,
                              const QString& doorHeight) {
-    editor.direction = direction == ProjectTexts::horizontal ? ProjectTexts::horizontal : ProjectTexts::vertical;
+    editor.direction = ProjectTexts::directionOf(direction);
     clearWorkingValues(editor);
-    clearLocks(editor);
-    {
-        TGuardScope guard(editor.aracheckontrol);
-        for (int division = 1; division <= 6; ++division)
-            editor.rows[division].araBolme = false;
-    }
+    clearLocks(editor); // the fill below sees every entry unlocked; the boxes clear in the layout step
     FillDivisionSizes(editor, group, doorHeight);
     SetupDivisionLayout(editor);
 }
@@ -219,8 +212,7 @@ void OpenDivisionEditor(TDivisionEditor& editor, const TProject& project, const 
             row.width = project.divisionWidth(storedDoor, division);
             row.height = project.divisionHeight(storedDoor, division);
             row.name = project.divisionName(storedDoor, division);
-            row.kind = project.divisionKind(storedDoor, division) == ProjectTexts::panel ? ProjectTexts::panel
-                                                                                         : ProjectTexts::glass;
+            row.kind = ProjectTexts::kindOf(project.divisionKind(storedDoor, division));
         }
     }
     for (int division = 1; division <= 6; ++division)
@@ -255,13 +247,11 @@ void writeDoor(const TDivisionEditor& editor, TProject& project, int door) {
         const TDivisionRow& row = editor.rows[division];
         project.cell(door, TProject::widthColumn(division)) = row.width;
         project.cell(door, TProject::heightColumn(division)) = row.height;
-        project.cell(door, TProject::kindColumn(division)) =
-            row.kind == ProjectTexts::panel ? ProjectTexts::panel : ProjectTexts::glass;
+        project.cell(door, TProject::kindColumn(division)) = ProjectTexts::kindOf(row.kind);
         project.cell(door, TProject::nameColumn(division)) = row.name;
     }
     project.cell(door, TProject::CountColumn) = editor.count;
-    project.cell(door, TProject::DirectionColumn) =
-        editor.isHorizontal() ? ProjectTexts::horizontal : ProjectTexts::vertical;
+    project.cell(door, TProject::DirectionColumn) = editor.direction;
 }
 
 } // namespace

@@ -38,7 +38,7 @@ double scale(double pixels, double size) {
 }
 
 bool isHorizontal(const QString& direction) {
-    return direction == QLatin1String("Yatay");
+    return direction == ProjectTexts::horizontal;
 }
 
 } // namespace
@@ -150,8 +150,7 @@ TDoorShape storedShape(const TProject& project, int door) {
     shape.doorWidth = project.doorWidths[door];
     shape.doorHeight = project.doorHeight;
     shape.count = project.divisionCount(door);
-    shape.direction =
-        project.direction(door) == QLatin1String("Yatay") ? project.direction(door) : QStringLiteral("Dikey");
+    shape.direction = ProjectTexts::directionOf(project.direction(door));
     for (int d = 1; d <= 6; ++d) {
         shape.widths[d] = project.divisionWidth(door, d);
         shape.heights[d] = project.divisionHeight(door, d);

@@ -105,7 +105,8 @@ void EditNewOrderOpening(TNewOrder& order, const QString& width, const QString& 
                          TProject& project) {
     order.width = width;
     order.height = height;
-    DistributeDoorWidths(order, group, project);
+    // An emptied entry waits for the next keystroke instead of reporting a conversion error.
+    if (!width.isEmpty() && !height.isEmpty()) DistributeDoorWidths(order, group, project);
 }
 
 namespace {

@@ -45,6 +45,7 @@ bool SetNewOrderDoorLock(TNewOrder& order, int door, bool ticked, const TProfile
 // The operator changed a width entry; a non-empty text redistributes.
 void EditNewOrderDoorWidth(TNewOrder& order, int door, const QString& text, const TProfileGroup& group,
                            TProject& project);
+// The operator typed an opening size: redistributes unless one of the two entries is empty.
 void EditNewOrderOpening(TNewOrder& order, const QString& width, const QString& height, const TProfileGroup& group,
                          TProject& project);
 

@@ -19,8 +19,7 @@ void OpenSubDivisionEditor(TSubDivisionEditor& sub, const TDivisionEditor& edito
     if (storedSplit) {
         for (int part = 1; part <= 3; ++part) {
             sub.parts[part].size = stored[3 * part - 2];
-            sub.parts[part].kind =
-                stored[3 * part - 1] == ProjectTexts::panel ? ProjectTexts::panel : ProjectTexts::glass;
+            sub.parts[part].kind = ProjectTexts::kindOf(stored[3 * part - 1]);
             sub.parts[part].name = stored[3 * part];
         }
         sub.bolmeadet = stored[10];

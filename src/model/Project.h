@@ -18,6 +18,14 @@ inline const QString glass = QStringLiteral("Cam");
 QStringList deliveryKinds();
 QStringList assemblyKinds();
 QStringList doorCounts(); // "2" … "6"
+// A stored text read back into a choice: anything other than "Yatay" is "Dikey", anything other
+// than "Panel" is "Cam".
+inline const QString& directionOf(const QString& text) {
+    return text == horizontal ? horizontal : vertical;
+}
+inline const QString& kindOf(const QString& text) {
+    return text == panel ? panel : glass;
+}
 } // namespace ProjectTexts
 
 // One division's split into two or three parts: row D of a door's split-data table.

@@ -67,9 +67,12 @@ void SavePrices(const TCostTable& table, const TProgramFolder& folder) {
     TCostPrices::save(folder, prices);
 }
 
-void WriteSheetQuantities(TCostTable& table, const TProductionSheet& sheet) {
+void WriteAreaQuantities(TCostTable& table, const TProductionSheet& sheet) {
     table.quantities[TCostTable::Panel] = sheet.panelArea;
     table.quantities[TCostTable::Glass] = sheet.glassArea;
+}
+
+void WriteAccessoryQuantities(TCostTable& table, const TProductionSheet& sheet) {
     table.quantities[TCostTable::GlassGasket] = sheet.glassGasket;
     table.quantities[TCostTable::DustGasket] = sheet.dustGasket;
     table.quantities[TCostTable::ImpactGasket] = sheet.impactGasket;

@@ -29,8 +29,10 @@ bool ShowCostTable(TCostTable& table, const TProject& project, const TProduction
 // The operator changed a unit price; a non-empty text recomputes.
 void EditUnitPrice(TCostTable& table, int line, const QString& text);
 void SavePrices(const TCostTable& table, const TProgramFolder& folder);
-// What the print preview hands the table: areas, gaskets and mechanisms.
-void WriteSheetQuantities(TCostTable& table, const TProductionSheet& sheet);
+// What the print preview hands the table: the two areas after the panel and glass list, the gaskets
+// and mechanisms after the accessories.
+void WriteAreaQuantities(TCostTable& table, const TProductionSheet& sheet);
+void WriteAccessoryQuantities(TCostTable& table, const TProductionSheet& sheet);
 
 namespace CostTexts {
 inline const QString needsPreview = QStringLiteral("Lütfen Ölçülendirme Yapıp Ardından Yazıcı Önizleme Yapınız !");

@@ -18,11 +18,8 @@ QString ComputeProductionSheet(const TProject& project, const TProfileGroup& gro
         if (!project.isDimensioned(door)) return PrintTexts::notDesigned;
     BuildHoleLists(project, group, sheet);
     BuildPanelGlassList(project, sheet);
-    if (costTable) {
-        costTable->quantities[TCostTable::Panel] = sheet.panelArea;
-        costTable->quantities[TCostTable::Glass] = sheet.glassArea;
-    }
+    if (costTable) WriteAreaQuantities(*costTable, sheet);
     ComputeAccessories(project, sheet);
-    if (costTable) WriteSheetQuantities(*costTable, sheet);
+    if (costTable) WriteAccessoryQuantities(*costTable, sheet);
     return QString();
 }

@@ -4,7 +4,6 @@
 #include "model/Messages.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
-#include "production/Fonts.h"
 #include "production/PrintComputation.h"
 #include "production/ProductionSheet.h"
 #include "settings/ProfileGroup.h"

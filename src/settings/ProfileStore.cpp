@@ -40,12 +40,13 @@ bool TProfileStore::hasKey(int key) const {
 }
 
 void TProfileStore::write(int key, const char* valueName, const QString& text) {
-    if (!m_settings->isWritable())
-        throw DoravelError(QStringLiteral("Ayarlar kaydedilemedi: %1 yazılamıyor.").arg(m_settings->fileName()));
+    const auto unwritable = [this] {
+        return DoravelError(QStringLiteral("Ayarlar kaydedilemedi: %1 yazılamıyor.").arg(m_settings->fileName()));
+    };
+    if (!m_settings->isWritable()) throw unwritable();
     m_settings->setValue(keyPath(key, valueName), text);
     m_settings->sync();
-    if (m_settings->status() != QSettings::NoError)
-        throw DoravelError(QStringLiteral("Ayarlar kaydedilemedi: %1 yazılamıyor.").arg(m_settings->fileName()));
+    if (m_settings->status() != QSettings::NoError) throw unwritable();
 }
 
 void EnsureDefaultProfileGroup(TProfileStore& store) {

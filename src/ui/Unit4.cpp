@@ -69,12 +69,8 @@ TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     TProfileGroup& group = m_session.activeGroup;
     connect(m_edit1, &QLineEdit::textEdited, this, [&order](const QString& text) { order.orderName = text; });
     auto openingEdited = [this, &order, &group, &project] {
-        // An emptied entry waits for the next keystroke instead of reporting a conversion error.
-        order.width = m_edit2->text();
-        order.height = m_edit3->text();
-        if (!order.width.isEmpty() && !order.height.isEmpty())
-            run([&] { DistributeDoorWidths(order, group, project); });
-        refresh();
+        const QString width = m_edit2->text(), height = m_edit3->text();
+        run([&] { EditNewOrderOpening(order, width, height, group, project); });
     };
     connect(m_edit2, &QLineEdit::textEdited, this, openingEdited);
     connect(m_edit3, &QLineEdit::textEdited, this, openingEdited);

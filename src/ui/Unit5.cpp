@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "model/Messages.h"
+#include "production/Fonts.h"
 #include "ui/Widgets.h"
 
 #include <QLabel>
@@ -9,13 +10,6 @@
 #include <QPushButton>
 
 namespace {
-
-QFont trebuchet(int pixels) {
-    QFont font(QStringLiteral("Trebuchet MS"));
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
 
 void colour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -40,15 +34,15 @@ TForm5::TForm5(TSession& session, QWidget* parent)
         QLabel* p = label(this, TCostTable::unitPriceCaption(line), QRect(228, y - 6, 128, 36));
         QLabel* t = label(this, QStringLiteral("Toplam Maliyet (YTL)"), QRect(448, y - 6, 108, 36));
         for (QLabel* caption : {q, p, t}) {
-            caption->setFont(trebuchet(11));
+            caption->setFont(Fonts::trebuchet(11, true));
             caption->setWordWrap(true);
         }
         m_quantities[line] = edit(this, QStringLiteral("Edit%1").arg(line + 1), QRect(136, y, 86, 24));
         m_prices[line] = edit(this, QStringLiteral("Edit%1").arg(line + 8), QRect(360, y, 82, 24));
         m_totals[line] = edit(this, QStringLiteral("Edit%1").arg(line + 15), QRect(560, y, 90, 24));
-        m_quantities[line]->setFont(trebuchet(13));
-        m_prices[line]->setFont(trebuchet(13));
-        m_totals[line]->setFont(trebuchet(13));
+        m_quantities[line]->setFont(Fonts::trebuchet(13, true));
+        m_prices[line]->setFont(Fonts::trebuchet(13, true));
+        m_totals[line]->setFont(Fonts::trebuchet(13, true));
         colour(m_quantities[line], QColor(0, 0, 128));
         colour(m_prices[line], Qt::black);
         colour(m_totals[line], Qt::red);
@@ -62,10 +56,10 @@ TForm5::TForm5(TSession& session, QWidget* parent)
         });
     }
     QLabel* grand = label(this, QStringLiteral("Genel Toplam (YTL)"), QRect(446, 296, 112, 24));
-    grand->setFont(trebuchet(11));
+    grand->setFont(Fonts::trebuchet(11, true));
     colour(grand, QColor(0, 0, 128));
     m_grandTotal = edit(this, QStringLiteral("Edit22"), QRect(560, 296, 90, 24));
-    m_grandTotal->setFont(trebuchet(13));
+    m_grandTotal->setFont(Fonts::trebuchet(13, true));
     colour(m_grandTotal, Qt::blue);
     connect(m_grandTotal, &QLineEdit::textEdited, this, [&table](const QString& text) { table.grandTotal = text; });
     QPushButton* save = button(this, QStringLiteral("Button1"), QStringLiteral("Fiyatları Kaydet"),
