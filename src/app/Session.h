@@ -5,6 +5,7 @@
 #include "design/SubDivisionEditor.h"
 #include "model/ProgramFolder.h"
 #include "model/Project.h"
+#include "model/SessionEvents.h"
 #include "production/CostTable.h"
 #include "production/ProductionSheet.h"
 #include "settings/MaterialLists.h"
@@ -37,6 +38,7 @@ struct TSession {
     TCostTable costTable;
     QString statusDate;
     bool doorAreaEnabled = false;
+    TSessionEvents events;
 };
 
 // While the main window is created: the blank doors and today's delivery date.

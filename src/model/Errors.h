@@ -22,3 +22,10 @@ class EConvertError : public DoravelError {
 public:
     using DoravelError::DoravelError;
 };
+
+// A command's own check that stops it before it starts ("Lütfen  Dolap Eni ve Boyunu Giriniz !"):
+// the event boundary shows it as a plain message, the sheet tool writes it to standard error.
+class TRefusal : public DoravelError {
+public:
+    using DoravelError::DoravelError;
+};
