@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -108,6 +109,8 @@ void TestHelp::everyHelpCommandOpensAFurtherWindow() {
 
 void TestHelp::helpWindowShowsTheShippedPageWithItsPictures() {
     THelpWindow window(shippedHelp + QStringLiteral("/help.htm"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Doravel 3 Yardım"));
     QTextDocument* page = window.browser()->document();
     int pictures = 0;
@@ -122,6 +125,14 @@ void TestHelp::helpWindowShowsTheShippedPageWithItsPictures() {
         }
     }
     QVERIFY(pictures > 0);
+
+    // A link inside the page moves there; Alt+Left goes back to where the reader was.
+    window.browser()->setSource(QUrl(QStringLiteral("#ayarlar")));
+    QCOMPARE(window.browser()->source().fragment(), QStringLiteral("ayarlar"));
+    QVERIFY(window.browser()->verticalScrollBar()->value() > 0);
+    QTest::keyClick(window.browser(), Qt::Key_Left, Qt::AltModifier);
+    QVERIFY(window.browser()->source().fragment().isEmpty());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Doravel 3 Yardım"));
 }
 
 void TestHelp::shippedPageLinksAndPicturesResolve() {
