@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -197,6 +198,8 @@ void TestHelp::aboutCommandsShowOneWindowThatClosingHides() {
     find<QAction>(program->form.get(), "actionAbout")->trigger();
     QVERIFY(about->isVisible());
     QCOMPARE(about->windowModality(), Qt::NonModal);
+    const QPoint desktopCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((about->frameGeometry().center() - desktopCentre).manhattanLength() <= 1);
     QVERIFY(about->close());
     QVERIFY(!about->isVisible());
     QCOMPARE(commands()->aboutWindow(), about);

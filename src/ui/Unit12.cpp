@@ -70,12 +70,13 @@ TForm12::TForm12(QWidget* parent)
 }
 
 void TForm12::showAbout() {
-    if (!isVisible()) {
+    const bool opening = !isVisible();
+    Widgets::bringToFront(this);
+    // Centred once the window is shown, when its frame is known.
+    if (opening)
         if (QScreen* desktop = QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(desktop->availableGeometry().center());
             move(frame.topLeft());
         }
-    }
-    Widgets::bringToFront(this);
 }
