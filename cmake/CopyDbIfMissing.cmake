@@ -1,4 +1,4 @@
-# Copies each shipped db file unless the destination already holds one.
+# Copies each shipped file (db files, the help page) unless the destination already holds one.
 file(MAKE_DIRECTORY ${DST})
 file(GLOB files RELATIVE ${SRC} ${SRC}/*)
 foreach(f ${files})

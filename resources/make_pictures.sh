@@ -54,3 +54,11 @@ profile under 'polygon 10,15 25,15 25,35 80,35 80,15 95,15 95,50 10,50'
 profile side 'polygon 30,8 75,8 75,57 62,57 62,22 43,22 43,57 30,57'
 profile mhor 'polygon 15,20 90,20 90,45 15,45'
 profile mver 'polygon 40,5 65,5 65,60 40,60'
+
+# The about window's picture (JPEG, 104 x 120): a wardrobe front with three sliding doors on their rails.
+convert -size 104x120 xc:'rgb(245,247,250)' -stroke 'rgb(90,90,90)' -strokewidth 3 \
+    -draw 'line 6,10 98,10 line 6,110 98,110' -fill 'rgb(211,220,233)' -stroke black -strokewidth 2 \
+    -draw 'rectangle 10,14 40,106' -draw 'rectangle 37,14 67,106' -draw 'rectangle 64,14 94,106' \
+    -fill 'rgb(150,185,215)' -stroke 'rgb(7,15,39)' -strokewidth 1 -draw 'rectangle 40,17 64,103' \
+    -stroke 'rgb(7,15,39)' -strokewidth 3 -draw 'line 10,60 40,60 line 64,45 94,45 line 64,75 94,75' \
+    -quality 92 pictures/about.jpg

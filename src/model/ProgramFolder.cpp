@@ -9,3 +9,7 @@ QString TProgramFolder::dbFolder() const {
 QString TProgramFolder::dbFile(const QString& name) const {
     return QDir(dbFolder()).filePath(name);
 }
+
+QString TProgramFolder::helpPage() const {
+    return QDir(m_folder).filePath(QStringLiteral("dv3_help/help.htm"));
+}

@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "model/Messages.h"
+#include "ui/HelpCommands.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -161,7 +162,10 @@ void TForm1::buildActions() {
     connect(m_measureMenu, &QAction::triggered, this, [this] { openDivisionEditor(0); });
     connect(costAction, &QAction::triggered, this, &TForm1::showCostTable);
     connect(settingsAction, &QAction::triggered, this, &TForm1::showSettings);
-    // The order list, saving, the customer list, help and about come with the order records.
+    auto* helpCommands = new THelpCommands(m_session.folder, this);
+    connect(helpAction, &QAction::triggered, helpCommands, &THelpCommands::showHelp);
+    connect(aboutAction, &QAction::triggered, helpCommands, &THelpCommands::showAbout);
+    // The order list, saving and the customer list come with the order records.
 }
 
 void TForm1::buildDoorArea() {
