@@ -85,7 +85,7 @@ void TestProjectFile::fullDiskKeepsTheOldFile() {
                                {QStringLiteral("122"), QStringLiteral("122")});
     ProjectFile::write(path, project, defaultGroup());
     disk.fill();
-    project.orderName = QString(40000, QLatin1Char('x'));
+    project.orderName = QStringLiteral("Yeni Ad");
     try {
         ProjectFile::write(path, project, defaultGroup());
         QFAIL("the full disk was reported as a successful save");
