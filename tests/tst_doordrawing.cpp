@@ -55,6 +55,7 @@ private slots:
     void doorThatCannotBeScaledStops();
     void sizeThatIsNotANumberKeepsWhatWasDrawn();
     void previewFollowsTheEditorAndRedrawMatchesIt();
+    void lowestDivisionCountDrawsNoDivider();
 };
 
 void TestDoorDrawing::stockPicturesHaveTheirColours() {
@@ -218,6 +219,24 @@ void TestDoorDrawing::previewFollowsTheEditorAndRedrawMatchesIt() {
     QImage redrawn = DoorDrawing::blankDoor();
     RedrawDoorImage(project, group, 1, redrawn);
     QCOMPARE(redrawn, images[1]);
+}
+
+// The count less one would wrap to the largest count: the door must be drawn as one with no
+// divisions, not read the sizes of six.
+void TestDoorDrawing::lowestDivisionCountDrawsNoDivider() {
+    const TProfileGroup group = defaultGroup();
+    TProject project;
+    project.doorHeight = QStringLiteral("250");
+    project.doorWidths[1] = QStringLiteral("100");
+    project.cell(1, TProject::DirectionColumn) = QStringLiteral("Yatay");
+    project.cell(1, TProject::CountColumn) = QStringLiteral("1");
+    QImage one = DoorDrawing::blankDoor();
+    RedrawDoorImage(project, group, 1, one);
+    project.cell(1, TProject::CountColumn) = QStringLiteral("-2147483648");
+    QImage lowest = DoorDrawing::blankDoor();
+    TScriptedMessages messages;
+    QVERIFY(RunGuarded([&] { RedrawDoorImage(project, group, 1, lowest); }));
+    QCOMPARE(lowest, one);
 }
 
 QTEST_GUILESS_MAIN(TestDoorDrawing)

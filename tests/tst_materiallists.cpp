@@ -1,6 +1,7 @@
 #include "model/Errors.h"
 #include "settings/MaterialLists.h"
 #include "settings/TextListFile.h"
+#include "support/FullDisk.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -19,6 +20,8 @@ private slots:
     void pricesLoadSevenLines();
     void missingPriceFileNamesTheFile();
     void shortPriceFileStopsAtTheFirstMissingLine();
+    void fullDiskKeepsTheOldFileAndGivesTheSystemsReason();
+    void listsNeverReadAreNotWrittenBack();
 };
 
 void TestMaterialLists::turkishLettersRoundTripInWindows1254() {
@@ -78,9 +81,10 @@ void TestMaterialLists::savingRewritesTheSameContent() {
 
 void TestMaterialLists::unwritableListStopsTheSaveAfterTheFilesBeforeIt() {
     TTestFolder folder;
+    TMaterialLists lists;
+    lists.load(TProgramFolder(folder.path()));
     folder.removeDbFile(QStringLiteral("2.txt"));
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("db/2.txt"))); // a folder where the file belongs
-    TMaterialLists lists;
     lists.lists[TMaterialLists::ProfileColours] = {QStringLiteral("Yeni Renk")};
     lists.lists[TMaterialLists::InnerMaterials] = {QStringLiteral("Yeni Malzeme")};
     QVERIFY_THROWS_EXCEPTION(DoravelError, lists.save(TProgramFolder(folder.path())));
@@ -124,6 +128,54 @@ void TestMaterialLists::shortPriceFileStopsAtTheFirstMissingLine() {
     }
     QCOMPARE(prices[2], QStringLiteral("7"));
     QCOMPARE(prices[3], QStringLiteral("1"));
+}
+
+void TestMaterialLists::fullDiskKeepsTheOldFileAndGivesTheSystemsReason() {
+    TFullDisk disk;
+    if (!disk.available()) QSKIP(qPrintable(disk.why()));
+    const TProgramFolder folder(disk.path());
+    QVERIFY(QDir(disk.path()).mkdir(QStringLiteral("db")));
+    const QString path = folder.dbFile(QStringLiteral("1.txt"));
+    const QStringList old = {QStringLiteral("Eloksal Gümüş"), QStringLiteral("Bronz")};
+    TextListFile::write(path, old);
+    disk.fill();
+    // a few entries: the write only fills the file's buffer, the disk says no when it is flushed
+    try {
+        TextListFile::write(path, {QStringLiteral("Eloksal Gümüş"), QStringLiteral("Bronz"), QStringLiteral("Siyah")});
+        QFAIL("the full disk was reported as a successful save");
+    } catch (const DoravelError& error) {
+        const QString start = QStringLiteral("Cannot create file \"%1\". ").arg(path);
+        QVERIFY2(error.message().startsWith(start) && error.message().size() > start.size(),
+                 qPrintable(error.message()));
+    }
+    QCOMPARE(TextListFile::read(path), old);
+    QCOMPARE(QDir(folder.dbFile(QString())).entryList(QDir::Files), QStringList{QStringLiteral("1.txt")});
+}
+
+void TestMaterialLists::listsNeverReadAreNotWrittenBack() {
+    TTestFolder folder;
+    folder.removeDbFile(QStringLiteral("2.txt"));
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("db/2.txt"))); // a file that cannot be read
+    folder.removeDbFile(QStringLiteral("3.txt"));
+    TMaterialLists lists;
+    QVERIFY_THROWS_EXCEPTION(DoravelError, lists.load(TProgramFolder(folder.path())));
+    QVERIFY(lists.isLoaded(TMaterialLists::ProfileColours));
+    QVERIFY(!lists.isLoaded(TMaterialLists::ProfileModels));
+    QVERIFY(QDir(folder.path()).rmdir(QStringLiteral("db/2.txt")));
+    folder.writeDbFile(QStringLiteral("2.txt"), {QStringLiteral("Klasik")});
+    folder.writeDbFile(QStringLiteral("3.txt"), {QStringLiteral("Beyaz")});
+    lists.lists[TMaterialLists::ProfileColours] << QStringLiteral("Yeni");
+
+    TScriptedMessages messages;
+    lists.save(TProgramFolder(folder.path()));
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("1.txt"))).last(), QStringLiteral("Yeni"));
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("2.txt"))), QStringList{QStringLiteral("Klasik")});
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("3.txt"))), QStringList{QStringLiteral("Beyaz")});
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown.first(),
+             MaterialListTexts::notLoaded(TMaterialLists::ProfileModels, folder.dbFile(QStringLiteral("2.txt"))) +
+                 QLatin1Char('\n') +
+                 MaterialListTexts::notLoaded(TMaterialLists::InnerMaterials, folder.dbFile(QStringLiteral("3.txt"))));
 }
 
 QTEST_GUILESS_MAIN(TestMaterialLists)

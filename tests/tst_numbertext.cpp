@@ -5,9 +5,15 @@
 
 #include <QtTest>
 
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <string>
+
 class TestNumberText : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void readsCommaDecimals_data();
     void readsCommaDecimals();
     void rejectsTextThatIsNotAFloat_data();
@@ -21,7 +27,21 @@ private slots:
     void roundsToHundredthsWithTiesToEven();
     void failureStopsTheOperationAndShowsItsMessageOnce();
     void pixelsRoundHalfToEvenAndStayInRange();
+    void sameTextsUnderAnySystemLocale_data();
+    void sameTextsUnderAnySystemLocale();
+    void everyFiniteNumberReadsBack_data();
+    void everyFiniteNumberReadsBack();
 };
+
+// The suite runs once per locale (tests/CMakeLists.txt); a locale that is not installed would make
+// that run a silent copy of the C run, so it fails here instead.
+void TestNumberText::initTestCase() {
+    const QByteArray wanted = qgetenv("DORAVEL_TEST_LOCALE");
+    if (!wanted.startsWith("tr_TR")) return;
+    QVERIFY2(QByteArray(std::localeconv()->decimal_point) == ",",
+             qPrintable(QStringLiteral("the locale %1 is not installed; scripts/setup.sh generates it")
+                            .arg(QString::fromLatin1(wanted))));
+}
 
 void TestNumberText::pixelsRoundHalfToEvenAndStayInRange() {
     QCOMPARE(NumberText::roundPixel(58.5), 58);
@@ -42,6 +62,9 @@ void TestNumberText::readsCommaDecimals_data() {
     QTest::newRow("trailing zeros") << "60,50" << 60.5;
     QTest::newRow("exponent") << "1,5E3" << 1500.0;
     QTest::newRow("blanks around") << " 12 " << 12.0;
+    QTest::newRow("plus sign") << "+3,5" << 3.5;
+    QTest::newRow("trailing comma") << "5," << 5.0;
+    QTest::newRow("too small for a double reads as zero") << "1E-400" << 0.0;
 }
 
 void TestNumberText::readsCommaDecimals() {
@@ -57,6 +80,7 @@ void TestNumberText::rejectsTextThatIsNotAFloat_data() {
     QTest::newRow("point separator") << "79.5";
     QTest::newRow("two commas") << "1,2,3";
     QTest::newRow("blank") << " ";
+    QTest::newRow("beyond the double range") << "1E400";
 }
 
 void TestNumberText::rejectsTextThatIsNotAFloat() {
@@ -108,6 +132,8 @@ void TestNumberText::writesGeneralFormat_data() {
     QTest::newRow("0,00001 stays fixed") << 0.00001 << "0,00001";
     QTest::newRow("smaller goes exponent") << 0.000001 << "1E-6";
     QTest::newRow("negative exponent with digits") << -1.25e-7 << "-1,25E-7";
+    QTest::newRow("largest double cut toward zero") << DBL_MAX << "1,79769313486231E308";
+    QTest::newRow("most negative double") << -DBL_MAX << "-1,79769313486231E308";
 }
 
 void TestNumberText::writesGeneralFormat() {
@@ -146,6 +172,54 @@ void TestNumberText::failureStopsTheOperationAndShowsItsMessageOnce() {
     QVERIFY(!ok);
     QCOMPARE(written, QStringList{QStringLiteral("1,5")});
     QCOMPARE(messages.shown, QStringList{QStringLiteral("'x' is not a valid floating point value")});
+}
+
+void TestNumberText::sameTextsUnderAnySystemLocale_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::newRow("Turkish") << QByteArray("tr_TR.UTF-8");
+    QTest::newRow("German") << QByteArray("de_DE.UTF-8");
+}
+
+// Qt's application object sets the C library's locale from the environment: on a Turkish desktop
+// the C library itself writes and reads the decimal comma.
+void TestNumberText::sameTextsUnderAnySystemLocale() {
+    QFETCH(QByteArray, locale);
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, locale.constData())) QSKIP(qPrintable(locale + " is not installed here"));
+    const auto restore = qScopeGuard([&] { std::setlocale(LC_ALL, before.c_str()); });
+    QCOMPARE(NumberText::toFloat(QStringLiteral("79,5")), 79.5);
+    QCOMPARE(NumberText::toFloat(QStringLiteral(",5")), 0.5);
+    QCOMPARE(NumberText::toFloat(QStringLiteral("-1,5E3")), -1500.0);
+    QCOMPARE(NumberText::fromFloat(3.5), QStringLiteral("3,5"));
+    QCOMPARE(NumberText::fromFloat(-40400), QStringLiteral("-40400"));
+    QCOMPARE(NumberText::fromFloat(220.0 / 6), QStringLiteral("36,6666666666667"));
+    QCOMPARE(NumberText::round2Text(2.675), QStringLiteral("2,68"));
+    QCOMPARE(NumberText::fromInt(-1234567), QStringLiteral("-1234567"));
+    QCOMPARE(NumberText::toInt(QStringLiteral("1234567")), 1234567);
+}
+
+void TestNumberText::everyFiniteNumberReadsBack_data() {
+    QTest::addColumn<double>("value");
+    QTest::newRow("largest") << DBL_MAX;
+    QTest::newRow("most negative") << -DBL_MAX;
+    QTest::newRow("just below the largest") << std::nextafter(DBL_MAX, 0.0);
+    QTest::newRow("15 digits below the largest") << 1.79769313486231e308;
+    QTest::newRow("smallest normal") << DBL_MIN;
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("ordinary") << 123456.789;
+}
+
+void TestNumberText::everyFiniteNumberReadsBack() {
+    QFETCH(double, value);
+    const QString text = NumberText::fromFloat(value);
+    double back = 0;
+    try {
+        back = NumberText::toFloat(text);
+    } catch (const EConvertError& error) {
+        QFAIL(qPrintable(error.message()));
+    }
+    QVERIFY2(std::abs(back - value) <= std::abs(value) * 1e-14, qPrintable(text));
+    QCOMPARE(NumberText::fromFloat(back), text);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)

@@ -1,3 +1,4 @@
+#include "model/Clock.h"
 #include "model/Errors.h"
 #include "settings/ProfileStore.h"
 #include "support/TestSupport.h"
@@ -17,6 +18,9 @@ private slots:
     void neverStoredGroupEmptiesTheEntriesAndSavingWritesThem();
     void valuesKeepTheirCommaThroughTheStore();
     void unwritableStoreStopsTheSaveWithAMessage();
+    void damagedStoreIsKeptAsideAndStartsFromTheDefaults_data();
+    void damagedStoreIsKeptAsideAndStartsFromTheDefaults();
+    void soundStoreIsNotSetAside();
 };
 
 void TestProfileStore::firstStartWritesDefaultsIntoP1Only() {
@@ -130,6 +134,74 @@ void TestProfileStore::unwritableStoreStopsTheSaveWithAMessage() {
     QVERIFY(!RunGuarded([&] { SaveProfileGroup(*store, QStringLiteral("Profil Grubu 2"), defaultGroup()); }));
     QCOMPARE(messages.shown.size(), 1);
     QVERIFY(messages.shown.first().startsWith(QStringLiteral("Ayarlar kaydedilemedi")));
+}
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray k_sound = "[P1]\ntop=\"1,5\"\nunder=\"3,5\"\nmhorw=\"0,365\"\n[P2]\ntop=2\nname=Bronz\n";
+
+} // namespace
+
+void TestProfileStore::damagedStoreIsKeptAsideAndStartsFromTheDefaults_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("binary garbage") << QByteArray("\x00\x01\xff\xfe[P1\x00zz=\x80\n\x7f", 15);
+    QTest::newRow("stray [ inside P1") << QByteArray("[P1]\ntop=\"1,5\"\n[\nunder=\"3,5\"\n[P2]\ntop=2\n");
+    QTest::newRow("unclosed quote") << QByteArray("[P1]\ntop=\"1,5\"\nmhorw=\"0,365\n[P2]\ntop=2\n");
+}
+
+// Never written over in place: the damaged file is kept under a new name, the store starts from the
+// defaults, and the operator is told once which file is which.
+void TestProfileStore::damagedStoreIsKeptAsideAndStartsFromTheDefaults() {
+    QFETCH(QByteArray, bytes);
+    Clock::setFixedToday(QDate(2026, 12, 11));
+    const auto today = qScopeGuard([] { Clock::setFixedToday(QDate()); });
+    TTestFolder folder;
+    const QString path = folder.settingsFile();
+    writeBytes(path, bytes);
+    auto store = TProfileStore::openFile(path);
+    TScriptedMessages messages;
+    QVERIFY2(RunGuarded([&] { EnsureDefaultProfileGroup(*store); }), qPrintable(messages.shown.join(" | ")));
+    const QString aside = path + QStringLiteral(".bozuk-2026-12-11");
+    QCOMPARE(fileBytes(aside), bytes);
+    QCOMPARE(messages.shown, QStringList{StoreTexts::damagedSetAside(path, aside)});
+    QVERIFY(!messages.shown.first().contains(QStringLiteral("yazılamıyor")));
+
+    TProfileGroup group;
+    LoadStartupProfileGroup(*store, group);
+    for (int value = 0; value < TProfileGroup::firma; ++value)
+        QCOMPARE(group.text(value), TProfileGroup::defaultText(value));
+    EnsureDefaultProfileGroup(*store);
+    QCOMPARE(messages.shown.size(), 1);
+    // the next start finds a sound store with every default
+    auto next = TProfileStore::openFile(path);
+    TProfileGroup again;
+    LoadStartupProfileGroup(*next, again);
+    QCOMPARE(again.text(TProfileGroup::mhorw), QStringLiteral("0,365"));
+    QCOMPARE(again.text(TProfileGroup::name), QStringLiteral("Eloksal"));
+    QCOMPARE(next->takeDamageNotice(), QString());
+}
+
+void TestProfileStore::soundStoreIsNotSetAside() {
+    TTestFolder folder;
+    writeBytes(folder.settingsFile(), k_sound);
+    auto store = TProfileStore::openFile(folder.settingsFile());
+    TScriptedMessages messages;
+    EnsureDefaultProfileGroup(*store);
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(store->read(1, "top"), QStringLiteral("1,5"));
+    QCOMPARE(store->read(2, "name"), QStringLiteral("Bronz"));
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.bozuk-*")}, QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestProfileStore)

@@ -1,5 +1,6 @@
 #include "model/Errors.h"
 #include "records/ProjectFile.h"
+#include "support/FullDisk.h"
 #include "support/TestSupport.h"
 
 #include <QJsonDocument>
@@ -14,6 +15,8 @@ private slots:
     void keepsEveryValueAsItsText();
     void namesTheMemberThatIsWrong_data();
     void namesTheMemberThatIsWrong();
+    void fullDiskKeepsTheOldFile();
+    void refusesAFileLargerThanAProjectCanBe();
 };
 
 void TestProjectFile::keepsEveryValueAsItsText() {
@@ -71,6 +74,40 @@ void TestProjectFile::namesTheMemberThatIsWrong() {
         QFAIL("no error");
     } catch (const DoravelError& error) {
         QVERIFY2(error.message().contains(message), qPrintable(error.message()));
+    }
+}
+
+void TestProjectFile::fullDiskKeepsTheOldFile() {
+    TFullDisk disk;
+    if (!disk.available()) QSKIP(qPrintable(disk.why()));
+    const QString path = disk.filePath(QStringLiteral("order.json"));
+    TProject project = entered(QStringLiteral("240"), QStringLiteral("253,5"), QStringLiteral("250"),
+                               {QStringLiteral("122"), QStringLiteral("122")});
+    ProjectFile::write(path, project, defaultGroup());
+    disk.fill();
+    project.orderName = QStringLiteral("Yeni Ad");
+    try {
+        ProjectFile::write(path, project, defaultGroup());
+        QFAIL("the full disk was reported as a successful save");
+    } catch (const DoravelError& error) {
+        QVERIFY2(error.message().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
+                 qPrintable(error.message()));
+    }
+    QCOMPARE(ProjectFile::read(path).project.orderName, QStringLiteral("Deneme"));
+}
+
+void TestProjectFile::refusesAFileLargerThanAProjectCanBe() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(ProjectFile::MaxSize + 1));
+    file.close();
+    try {
+        ProjectFile::read(path);
+        QFAIL("no error");
+    } catch (const DoravelError& error) {
+        QCOMPARE(error.message(), QStringLiteral("Proje dosyası okunamadı: \"%1\" 4 MB'tan büyük.").arg(path));
     }
 }
 

@@ -2,7 +2,14 @@
 #include "model/Clock.h"
 #include "support/TestSupport.h"
 
+#include "settings/TextListFile.h"
+
 #include <QtTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/fsuid.h>
+#include <unistd.h>
+#endif
 
 class TestSession : public QObject {
     Q_OBJECT
@@ -16,6 +23,7 @@ private slots:
     void newProjectWithoutOrderNameDoesNotAsk();
     void newProjectAsksAndNoChangesNothing();
     void newProjectYesEmptiesTheProject();
+    void savingSettingsAfterAFailedStartKeepsThePickLists();
 };
 
 void TestSession::startupLoadsGroupListsAndPrices() {
@@ -127,6 +135,50 @@ void TestSession::newProjectYesEmptiesTheProject() {
     QCOMPARE(project.splitTable(1)[1][1], QStringLiteral("20"));
     for (int door = 1; door <= 6; ++door)
         QCOMPARE(session->doorImages[door], DoorDrawing::blankDoor());
+}
+
+// 1.txt can be replaced but not read (mode 0200): the start stops at it, and "Kaydet" afterwards must
+// not write the three lists it never read over their files.
+void TestSession::savingSettingsAfterAFailedStartKeepsThePickLists() {
+    TTestFolder folder;
+    const QString first = folder.dbFile(QStringLiteral("1.txt"));
+    auto session = folder.makeSession();
+    EnsureDefaultProfileGroup(*session->store);
+    QVERIFY(QFile::setPermissions(first, QFileDevice::WriteOwner));
+    bool asNobody = false;
+#ifdef Q_OS_LINUX
+    // Root reads any file: the start then runs with the file-system rights of "nobody".
+    if (::geteuid() == 0) {
+        for (const QString& dir : {folder.path(), folder.dbFile(QString())})
+            QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                           QFileDevice::ReadOther | QFileDevice::ExeOther);
+        ::setfsuid(65534);
+        asNobody = true;
+    }
+#endif
+    QFile probe(first);
+    const bool unreadable = !probe.open(QIODevice::ReadOnly);
+    TScriptedMessages messages;
+    const bool started = RunGuarded([&] { OnMainWindowShown(*session); });
+#ifdef Q_OS_LINUX
+    if (asNobody) ::setfsuid(0);
+#endif
+    if (!unreadable) QSKIP("a file that cannot be read cannot be made here");
+    QVERIFY(!started);
+    QVERIFY(!session->doorAreaEnabled);
+    QVERIFY2(messages.shown.first().startsWith(QStringLiteral("Cannot open file \"") + first),
+             qPrintable(messages.shown.first()));
+
+    messages.shown.clear();
+    SaveSettings(*session);
+    QVERIFY(QFile::setPermissions(first, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(TextListFile::read(first), (QStringList{QStringLiteral("Eloksal Gümüş"), QStringLiteral("Bronz")}));
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("2.txt"))).size(), 2);
+    QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("3.txt"))).size(), 3);
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY2(messages.shown.first().contains(QStringLiteral("Profil Renkleri listesi kaydedilmedi")),
+             qPrintable(messages.shown.first()));
+    QVERIFY(messages.shown.first().contains(QStringLiteral("Kapak İçi Malzeme Renkleri listesi kaydedilmedi")));
 }
 
 QTEST_GUILESS_MAIN(TestSession)

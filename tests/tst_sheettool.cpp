@@ -1,9 +1,13 @@
 #include "design/DivisionEditor.h"
 #include "design/NewOrder.h"
 #include "design/SubDivisionEditor.h"
+#include "model/NumberText.h"
+#include "production/CostTable.h"
 #include "production/PrintComputation.h"
 #include "production/SheetJson.h"
+#include "production/SheetRenderer.h"
 #include "records/ProjectFile.h"
+#include "support/FullDisk.h"
 #include "support/TestSupport.h"
 
 #include <QJsonArray>
@@ -48,6 +52,11 @@ private slots:
     void helpSaysWhatItDoes();
     void designedThroughTheEditorsGivesTheSameSheet();
     void writesThePageAsPdf();
+    void pdfOntoAFullDiskFailsAndKeepsTheOldFile();
+    void endlessInputIsRefused();
+    void longOrderNameKeepsThePdfTitleShort();
+    void extremeCabinetCountsGiveTheTrueProducts_data();
+    void extremeCabinetCountsGiveTheTrueProducts();
 
 private:
     QTemporaryDir m_dir;
@@ -153,6 +162,151 @@ void TestSheetTool::writesThePageAsPdf() {
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray());
     QVERIFY(readFile(pdf).startsWith("%PDF"));
+}
+
+void TestSheetTool::pdfOntoAFullDiskFailsAndKeepsTheOldFile() {
+    TFullDisk disk;
+    if (!disk.available()) QSKIP(qPrintable(disk.why()));
+    const QString pdf = disk.filePath(QStringLiteral("sheet.pdf"));
+    QFile old(pdf);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("the sheet printed yesterday");
+    old.close();
+    disk.fill();
+    const TRun run = runTool({sheetData("two-doors/project.json"), QStringLiteral("--pdf"), pdf});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("Cannot create file \"" + pdf.toUtf8() + "\". "), run.err.constData());
+    QCOMPARE(readFile(pdf), QByteArray("the sheet printed yesterday"));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files),
+             (QStringList{QStringLiteral("filler"), QStringLiteral("sheet.pdf")}));
+}
+
+void TestSheetTool::endlessInputIsRefused() {
+    if (!QFileInfo::exists(QStringLiteral("/dev/zero"))) QSKIP("no /dev/zero here");
+    const TRun run = runTool({QStringLiteral("/dev/zero")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(
+        QString::fromUtf8(run.err).startsWith(QStringLiteral("Proje dosyası okunamadı: \"/dev/zero\" 4 MB'tan büyük.")),
+        run.err.constData());
+}
+
+void TestSheetTool::longOrderNameKeepsThePdfTitleShort() {
+    QJsonObject root = QJsonDocument::fromJson(readFile(sheetData("two-doors/project.json"))).object();
+    QJsonObject header = root.value(QStringLiteral("header")).toObject();
+    const QString name = QStringLiteral("Çok uzun sipariş ").repeated(12000); // 204 000 characters
+    header.insert(QStringLiteral("orderName"), name);
+    root.insert(QStringLiteral("header"), header);
+    const QString project = m_dir.filePath(QStringLiteral("long-name.json"));
+    QFile file(project);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(root).toJson());
+    file.close();
+    const QString pdf = m_dir.filePath(QStringLiteral("long-name.pdf"));
+    const TRun run = runTool({project, QStringLiteral("--pdf"), pdf});
+    QCOMPARE(run.exitCode, 0);
+    // the whole name as UTF-16 title would take more than 400 000 bytes on its own
+    QVERIFY2(QFileInfo(pdf).size() < 400000, qPrintable(QString::number(QFileInfo(pdf).size())));
+    const QString title = SheetRenderer::pdfTitle(name);
+    QVERIFY(title.size() <= SheetRenderer::MaxPdfTitle);
+    QVERIFY(title.startsWith(QStringLiteral("Çok uzun sipariş Çok")));
+}
+
+namespace {
+
+// Every count of `big` is exactly `cabinets` times the count of `one`, every other figure the
+// product within the 15 digits a number text keeps.
+void compareScaled(const QJsonValue& one, const QJsonValue& big, qint64 cabinets, const QString& where, bool isCount) {
+    if (one.isArray()) {
+        QCOMPARE(big.toArray().size(), one.toArray().size());
+        for (qsizetype i = 0; i < one.toArray().size(); ++i)
+            compareScaled(one.toArray().at(i), big.toArray().at(i), cabinets, where + QStringLiteral("[%1]").arg(i),
+                          isCount);
+        return;
+    }
+    if (one.isObject()) {
+        for (const QString& key : one.toObject().keys()) {
+            const bool count = key == QLatin1String("count") || key == QLatin1String("mechanisms");
+            if (key == QLatin1String("line")) {
+                QCOMPARE(big.toObject().value(key), one.toObject().value(key));
+                continue;
+            }
+            compareScaled(one.toObject().value(key), big.toObject().value(key), cabinets,
+                          where + QLatin1Char('.') + key, count);
+        }
+        return;
+    }
+    const QString small = one.toString(), large = big.toString();
+    if (isCount) {
+        QVERIFY2(QString::number(qint64(NumberText::toInt(small)) * cabinets) == large,
+                 qPrintable(where + QStringLiteral(": ") + large));
+        return;
+    }
+    // The glass gasket of one cabinet was rounded to hundredths before it was written.
+    const double rounded = where == QLatin1String("glassGasket") ? 0.005 * std::abs(double(cabinets)) : 0;
+    const double expected = NumberText::toFloat(small) * static_cast<double>(cabinets);
+    const double got = NumberText::toFloat(large);
+    QVERIFY2(std::abs(got - expected) <= std::abs(expected) * 1e-13 + 0.01 + rounded,
+             qPrintable(where + QStringLiteral(": ") + large + QStringLiteral(" for ") + small));
+}
+
+} // namespace
+
+void TestSheetTool::extremeCabinetCountsGiveTheTrueProducts_data() {
+    QTest::addColumn<qint64>("cabinets");
+    QTest::newRow("largest") << qint64(2147483647);
+    QTest::newRow("2^30") << qint64(1073741824);
+    QTest::newRow("lowest") << qint64(-2147483648LL);
+}
+
+// "Dolap Adet" takes any whole number: each figure of the sheet, of the tool's JSON and of the cost
+// table is the true product, never a wrapped one.
+void TestSheetTool::extremeCabinetCountsGiveTheTrueProducts() {
+    QFETCH(qint64, cabinets);
+    QJsonObject root = QJsonDocument::fromJson(readFile(sheetData("two-doors/project.json"))).object();
+    QJsonObject header = root.value(QStringLiteral("header")).toObject();
+    header.insert(QStringLiteral("dolapadet"), QString::number(cabinets));
+    root.insert(QStringLiteral("header"), header);
+    const QString path = m_dir.filePath(QStringLiteral("many.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(root).toJson());
+    file.close();
+    const TRun run = runTool({path});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject one = QJsonDocument::fromJson(readFile(sheetData("two-doors/expected.json"))).object();
+    const QJsonObject big = QJsonDocument::fromJson(run.out).object();
+    for (const char* key : {"profileList", "panelList", "glassList", "profileLengths", "profileWeights", "totalWeight",
+                            "glassGasket", "dustGasket", "impactGasket", "mechanisms"}) {
+        const QString name = QLatin1String(key);
+        compareScaled(one.value(name), big.value(name), cabinets, name, name == QLatin1String("mechanisms"));
+        if (QTest::currentTestFailed()) return;
+    }
+    QCOMPARE(big.value(QStringLiteral("holes")), one.value(QStringLiteral("holes")));
+    // the areas are rounded after the product: the pieces' areas times the count
+    for (const auto& [area, pieces] :
+         {std::pair{"panelArea", "panelPieceAreas"}, std::pair{"glassArea", "glassPieceAreas"}}) {
+        QCOMPARE(big.value(QLatin1String(pieces)), one.value(QLatin1String(pieces)));
+        double sum = 0;
+        for (const QJsonValue& piece : one.value(QLatin1String(pieces)).toArray())
+            sum += NumberText::toFloat(piece.toString());
+        const double expected = static_cast<double>(cabinets) * sum / 10000;
+        const double got = NumberText::toFloat(big.value(QLatin1String(area)).toString());
+        QVERIFY2(std::abs(got - expected) <= 0.005 + std::abs(expected) * 1e-13, area);
+    }
+
+    const TProjectFileContent content = ProjectFile::read(path);
+    TProductionSheet sheet;
+    TCostTable table;
+    QCOMPARE(ComputeProductionSheet(content.project, content.group, sheet, &table), QString());
+    QVERIFY(ShowCostTable(table, content.project, sheet));
+    RecalculateCosts(table);
+    QCOMPARE(table.quantities[TCostTable::Mechanisms], QString::number(2 * cabinets));
+    for (int line = 0; line < TCostTable::LineCount; ++line) {
+        const double expected =
+            NumberText::toFloat(table.unitPrices[line]) * NumberText::toFloat(table.quantities[line]);
+        QVERIFY(std::abs(NumberText::toFloat(table.totals[line]) - expected) <= std::abs(expected) * 1e-13 + 0.01);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSheetTool)

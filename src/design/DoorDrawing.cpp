@@ -113,7 +113,8 @@ void drawDoor(QImage& picture, const TDoorShape& shape, const TProfileGroup& gro
     copyClipped(picture, stockLeaf(), 0, 0, PictureWidth, PictureHeight);
     // dividers[k] is the position of the divider after division k; dividers[0] = 0.
     std::array<int, 7> dividers{};
-    for (int k = 1; k <= count - 1 && k <= 6; ++k) {
+    // Compared as k < count: count - 1 would wrap for the lowest count a text can hold.
+    for (int k = 1; k < count && k <= 6; ++k) {
         if (horizontal) {
             dividers[k] = roundPixel(toFloat(shape.heights[k]) * yScale + dividers[k - 1]);
             drawHorizontalBar(picture, 0, dividers[k]);
@@ -127,8 +128,8 @@ void drawDoor(QImage& picture, const TDoorShape& shape, const TProfileGroup& gro
         const TSplitRow* split = shape.splits[k];
         if (!split || !isSplit(*split)) continue;
         const int edge = horizontal ? PictureHeight : PictureWidth;
-        const int start = k == 1 ? 0 : (k - 1 <= count - 1 ? dividers[k - 1] : edge);
-        const int end = k <= count - 1 ? dividers[k] : edge;
+        const int start = k == 1 ? 0 : (k <= count ? dividers[k - 1] : edge);
+        const int end = k < count ? dividers[k] : edge;
         const double s1 = toFloat((*split)[1]);
         const double s2 = toFloat((*split)[4]);
         const double partScale = horizontal ? xScale : yScale;

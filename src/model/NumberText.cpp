@@ -5,9 +5,10 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string>
+#include <string_view>
 
 namespace NumberText {
 
@@ -17,6 +18,44 @@ QString conversionMessage(const QString& text, const char* kind) {
     return QStringLiteral("'%1' is not a valid %2 value").arg(text, QLatin1String(kind));
 }
 
+// Whether a plain decimal text that std::from_chars found out of range is too large (rather than
+// too small): the power of ten of its first significant digit is above zero.
+bool tooLarge(std::string_view text) {
+    const size_t e = text.find_first_of("eE");
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        size_t i = e + 1;
+        const bool negative = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+        for (; i < text.size(); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000L);
+        if (negative) exponent = -exponent;
+    }
+    const std::string_view mantissa = text.substr(0, e);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return false;
+    const long magnitude = first < point ? long(point - first) - 1 : -long(first - point);
+    return exponent + magnitude > 0;
+}
+
+// Reads a plain decimal text with '.' as separator, whatever the C library's locale says.
+// Returns false for a value beyond the double range; one too small to hold reads as zero.
+bool parseDecimal(std::string text, double& value) {
+    if (!text.empty() && text.front() == '+') text.erase(0, 1);
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = std::string_view(text).substr(negative ? 1 : 0);
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (tooLarge(digits)) return false;
+        value = 0;
+    } else if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) {
+        return false;
+    }
+    if (negative) value = -value;
+    return std::isfinite(value);
+}
+
 } // namespace
 
 double toFloat(const QString& text) {
@@ -24,8 +63,8 @@ double toFloat(const QString& text) {
     if (!pattern.match(text).hasMatch()) throw EConvertError(conversionMessage(text, "floating point"));
     QByteArray c = text.trimmed().toLatin1();
     c.replace(',', '.');
-    const double value = std::strtod(c.constData(), nullptr);
-    if (!std::isfinite(value)) throw EConvertError(conversionMessage(text, "floating point"));
+    double value = 0;
+    if (!parseDecimal(c.toStdString(), value)) throw EConvertError(conversionMessage(text, "floating point"));
     return value;
 }
 
@@ -42,14 +81,27 @@ QString fromFloat(double value) {
     if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (value == 0) return QStringLiteral("0");
 
-    // 15 significant digits: d.dddddddddddddde±x
+    // 15 significant digits: d.dddddddddddddde±x, correctly rounded and free of any locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    const QString formatted = QString::fromLatin1(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const QString formatted = QString::fromLatin1(buffer, written.ptr - buffer);
     const qsizetype ePos = formatted.indexOf(QLatin1Char('e'));
     const bool negative = formatted.startsWith(QLatin1Char('-'));
     QString digits = formatted.left(ePos).remove(QLatin1Char('-')).remove(QLatin1Char('.'));
-    const int exponent = formatted.mid(ePos + 1).toInt();
+    int exponent = formatted.mid(ePos + 1).toInt();
+    if (exponent >= 308) {
+        // Rounded up at the top of the range the text would read back as infinity: cut toward zero.
+        double back = 0;
+        const std::string text =
+            digits.left(1).toStdString() + '.' + digits.mid(1).toStdString() + 'e' + std::to_string(exponent);
+        if (!parseDecimal(text, back)) {
+            digits = QString::number(digits.toLongLong() - 1);
+            if (digits.size() < 15) {
+                digits += QLatin1Char('9');
+                --exponent;
+            }
+        }
+    }
     while (digits.size() > 1 && digits.endsWith(QLatin1Char('0')))
         digits.chop(1);
 

@@ -2,18 +2,18 @@
 
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "production/Counts.h"
 #include "production/ProductionSheet.h"
 #include "settings/ProfileGroup.h"
 
 using NumberText::fromFloat;
 using NumberText::round2Text;
 using NumberText::toFloat;
-using NumberText::toInt;
 
 void ComputeProfileWeights(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet) {
     using K = TProductionSheet;
-    const double cabinets = toInt(project.dolapadet);
-    const double doors = toInt(project.doorCount);
+    const double cabinets = static_cast<double>(Counts::cabinets(project));
+    const double doors = Counts::doors(project);
     const double opening = toFloat(project.openingWidth);
     const double height = toFloat(project.doorHeight);
     const double door1 = toFloat(project.doorWidths[1]);
@@ -40,19 +40,21 @@ void ComputeProfileWeights(const TProject& project, const TProfileGroup& group, 
 }
 
 void ComputeAccessories(const TProject& project, TProductionSheet& sheet) {
-    const int cabinets = toInt(project.dolapadet);
-    const int doors = toInt(project.doorCount);
+    const qint64 cabinets = Counts::cabinets(project);
+    const int doors = Counts::doors(project);
     const double height = toFloat(project.doorHeight);
     sheet.mechanisms = NumberText::fromInt(doors * cabinets);
-    sheet.impactGasket = round2Text(cabinets * 2 * (doors * height) / 100);
-    sheet.dustGasket = round2Text(cabinets * 2 * (doors * height) / 100);
+    // In double from the start: the cabinet count times 2 leaves the range of an int.
+    const double c = static_cast<double>(cabinets);
+    sheet.impactGasket = round2Text(c * 2 * (doors * height) / 100);
+    sheet.dustGasket = round2Text(c * 2 * (doors * height) / 100);
 
     double glassEdges = 0;
-    for (int door = 1; door <= doors && door <= 6; ++door)
+    for (int door = 1; door <= doors; ++door)
         for (int division = 1; division <= 6; ++division)
             if (project.divisionKind(door, division) == ProjectTexts::glass &&
                 !project.divisionWidth(door, division).isEmpty())
                 glassEdges +=
                     toFloat(project.divisionWidth(door, division)) + toFloat(project.divisionHeight(door, division));
-    sheet.glassGasket = round2Text(cabinets * 2 * glassEdges / 100);
+    sheet.glassGasket = round2Text(c * 2 * glassEdges / 100);
 }

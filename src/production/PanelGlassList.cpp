@@ -2,10 +2,10 @@
 
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "production/Counts.h"
 #include "production/ProductionSheet.h"
 
 using NumberText::toFloat;
-using NumberText::toInt;
 
 namespace {
 
@@ -18,7 +18,7 @@ QString pieceLine(const QString& width, const QString& height, const QString& ma
     return width + QStringLiteral("  X  ") + height + QStringLiteral("  -  ") + material;
 }
 
-void group(const QStringList& produced, int cabinets, QStringList& lines, QStringList& counts) {
+void group(const QStringList& produced, qint64 cabinets, QStringList& lines, QStringList& counts) {
     for (const QString& line : produced) {
         if (lines.contains(line)) continue;
         lines << line;
@@ -26,11 +26,11 @@ void group(const QStringList& produced, int cabinets, QStringList& lines, QStrin
     }
 }
 
-QString area(const QStringList& pieces, int cabinets) {
+QString area(const QStringList& pieces, qint64 cabinets) {
     double sum = 0;
     for (const QString& piece : pieces)
         sum += toFloat(piece);
-    return NumberText::round2Text(cabinets * sum / 10000);
+    return NumberText::round2Text(static_cast<double>(cabinets) * sum / 10000);
 }
 
 } // namespace
@@ -45,8 +45,8 @@ void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
     sheet.panelArea.clear();
     sheet.glassArea.clear();
 
-    const int cabinets = toInt(project.dolapadet);
-    const int doors = toInt(project.doorCount);
+    const qint64 cabinets = Counts::cabinets(project);
+    const int doors = Counts::doors(project);
     QStringList panelProduced, glassProduced;
     auto produce = [&](const QString& kind, const QString& line, double pieceArea) {
         if (kind == ProjectTexts::panel) {
@@ -58,7 +58,7 @@ void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
         }
     };
 
-    for (int door = 1; door <= doors && door <= 6; ++door) {
+    for (int door = 1; door <= doors; ++door) {
         for (int division = 1; division <= 6; ++division) {
             const QString& w = project.divisionWidth(door, division);
             const QString& h = project.divisionHeight(door, division);

@@ -1,10 +1,11 @@
 #include "production/SheetRenderer.h"
 
 #include "model/Errors.h"
+#include "model/FileErrors.h"
 #include "production/Fonts.h"
 #include "production/ReportPage.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -219,18 +220,30 @@ void paint(QPainter& painter, const QRectF& pageRect, const TReportPage& page) {
     painter.restore();
 }
 
+QString pdfTitle(const QString& orderName) {
+    // The title is a label for the viewer's window: the first line of the name, kept short.
+    QString title = orderName.section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (title.size() > MaxPdfTitle) title = title.left(MaxPdfTitle - 1) + QChar(0x2026);
+    return title;
+}
+
 void writePdf(const QString& path, const TReportPage& page) {
-    QPdfWriter writer(path);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setResolution(300);
-    writer.setTitle(page.orderName);
-    writer.setCreator(QStringLiteral("Doravel 3"));
-    QPainter painter;
-    if (!painter.begin(&writer)) throw DoravelError(QStringLiteral("Cannot create file \"%1\".").arg(path));
-    const QRect full = writer.pageLayout().fullRectPixels(writer.resolution());
-    paint(painter, QRectF(full), page);
-    painter.end();
-    if (!QFile::exists(path)) throw DoravelError(QStringLiteral("Cannot create file \"%1\".").arg(path));
+    // The page is made in memory and written in one piece, so a file is either whole or not there.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setResolution(300);
+        writer.setTitle(pdfTitle(page.orderName));
+        writer.setCreator(QStringLiteral("Doravel 3"));
+        QPainter painter;
+        if (!painter.begin(&writer)) throw DoravelError(FileErrors::text(FileErrors::Action::Create, path));
+        const QRect full = writer.pageLayout().fullRectPixels(writer.resolution());
+        paint(painter, QRectF(full), page);
+        painter.end();
+    }
+    FileErrors::writeWhole(path, buffer.data());
 }
 
 } // namespace SheetRenderer

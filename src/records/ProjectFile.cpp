@@ -1,12 +1,13 @@
 #include "records/ProjectFile.h"
 
 #include "model/Errors.h"
+#include "model/FileErrors.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
@@ -157,13 +158,23 @@ TProjectFileContent ProjectFile::fromJson(const QByteArray& json) {
 TProjectFileContent ProjectFile::read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DoravelError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    return fromJson(file.readAll());
+        throw DoravelError(FileErrors::text(FileErrors::Action::Open, path, file.errorString()));
+    // Read in pieces up to the limit: a device such as /dev/zero tells no size and never ends.
+    QByteArray json;
+    while (json.size() <= MaxSize) {
+        const QByteArray piece = file.read(MaxSize + 1 - json.size());
+        if (piece.isEmpty()) break;
+        json += piece;
+    }
+    if (file.error() != QFileDevice::NoError)
+        throw DoravelError(FileErrors::text(FileErrors::Action::Open, path, file.errorString()));
+    if (json.size() > MaxSize)
+        throw DoravelError(QStringLiteral("Proje dosyası okunamadı: \"%1\" %2 MB'tan büyük.")
+                               .arg(QDir::toNativeSeparators(path))
+                               .arg(MaxSize / (1024 * 1024)));
+    return fromJson(json);
 }
 
 void ProjectFile::write(const QString& path, const TProject& project, const TProfileGroup& group) {
-    QSaveFile file(path);
-    const QByteArray json = toJson(project, group);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
-        throw DoravelError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
+    FileErrors::writeWhole(path, toJson(project, group));
 }

@@ -1,8 +1,11 @@
 #include "settings/MaterialLists.h"
 
 #include "model/Errors.h"
+#include "model/Messages.h"
 #include "model/ProgramFolder.h"
 #include "settings/TextListFile.h"
+
+#include <QDir>
 
 QString TMaterialLists::fileName(int list) {
     return QStringLiteral("%1.txt").arg(list + 1);
@@ -19,15 +22,30 @@ QString TMaterialLists::promptText(int list) {
 }
 
 void TMaterialLists::load(const TProgramFolder& folder) {
+    loaded.fill(false);
     for (int list = 0; list < ListCount; ++list) {
         const QString path = folder.dbFile(fileName(list));
         if (TextListFile::exists(path)) lists[list] = TextListFile::read(path);
+        loaded[list] = true;
     }
 }
 
 void TMaterialLists::save(const TProgramFolder& folder) const {
-    for (int list = 0; list < ListCount; ++list)
-        TextListFile::write(folder.dbFile(fileName(list)), lists[list]);
+    QStringList kept;
+    for (int list = 0; list < ListCount; ++list) {
+        const QString path = folder.dbFile(fileName(list));
+        if (!loaded[list] && TextListFile::exists(path)) {
+            kept << MaterialListTexts::notLoaded(list, path);
+            continue;
+        }
+        TextListFile::write(path, lists[list]);
+    }
+    if (!kept.isEmpty()) TMessages::showMessage(kept.join(QLatin1Char('\n')));
+}
+
+QString MaterialListTexts::notLoaded(int list, const QString& path) {
+    return QStringLiteral("%1 listesi kaydedilmedi: \"%2\" dosyası açılışta okunamadığı için olduğu gibi bırakıldı.")
+        .arg(TMaterialLists::caption(list), QDir::toNativeSeparators(path));
 }
 
 void TCostPrices::load(const TProgramFolder& folder, std::array<QString, Count>& prices) {

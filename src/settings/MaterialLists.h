@@ -19,8 +19,22 @@ struct TMaterialLists {
     // Loads each list whose file exists; a missing file leaves its list as it is.
     void load(const TProgramFolder& folder);
     // Writes the three files in order; a failing file stops the save, files before it stay written.
+    // A list whose file is there but was never read (the start stopped before it, or the file could
+    // not be opened) is not written: its file keeps the entries the window never showed, and a
+    // message says so once the other lists are written.
     void save(const TProgramFolder& folder) const;
+
+    // Whether the list is the file's content (or its file was missing when the lists were loaded).
+    bool isLoaded(int list) const { return loaded[list]; }
+
+private:
+    std::array<bool, ListCount> loaded{};
 };
+
+namespace MaterialListTexts {
+// "Profil Renkleri listesi kaydedilmedi: …" for a list whose file was never read.
+QString notLoaded(int list, const QString& path);
+} // namespace MaterialListTexts
 
 // The seven unit prices of db/cost.txt, in the cost table's line order.
 struct TCostPrices {

@@ -1,20 +1,15 @@
 #include "settings/TextListFile.h"
 
 #include "model/Errors.h"
+#include "model/FileErrors.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace {
 
 const char* const k_codePage = "windows-1254";
-
-QString fileError(const char* what, const QString& path, const QString& reason) {
-    return QStringLiteral("%1 \"%2\". %3").arg(QLatin1String(what), QDir::toNativeSeparators(path), reason);
-}
 
 } // namespace
 
@@ -24,7 +19,8 @@ bool TextListFile::exists(const QString& path) {
 
 QStringList TextListFile::read(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw DoravelError(fileError("Cannot open file", path, file.errorString()));
+    if (!file.open(QIODevice::ReadOnly))
+        throw DoravelError(FileErrors::text(FileErrors::Action::Open, path, file.errorString()));
     QStringDecoder decode(k_codePage);
     const QString text = decode(file.readAll());
 
@@ -51,7 +47,5 @@ void TextListFile::write(const QString& path, const QStringList& lines) {
         bytes += encode(line);
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw DoravelError(fileError("Cannot create file", path, file.errorString()));
+    FileErrors::writeWhole(path, bytes);
 }
