@@ -1,5 +1,6 @@
-#include "app/Session.h"
 #include "production/Fonts.h"
+#include "session/Resources.h"
+#include "session/Session.h"
 #include "ui/MessageBoxBackend.h"
 #include "ui/Unit1.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Doravel 3"));
     QApplication::setApplicationDisplayName(QStringLiteral("Doravel 3"));
+    RegisterResources();
     Fonts::installSubstitutes();
     // Dates and the date pickers read as on a Turkish desktop; numbers have their own module.
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));

@@ -10,6 +10,7 @@
 #include "production/SheetJson.h"
 #include "production/SheetRenderer.h"
 #include "records/ProjectFile.h"
+#include "session/Resources.h"
 
 #include <QGuiApplication>
 
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietQtMessages);
     QGuiApplication app(argc, argv);
+    RegisterResources();
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
         std::fputs(k_help, stdout);

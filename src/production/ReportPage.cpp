@@ -104,7 +104,7 @@ bool FillReport(const TProject& project, const TProfileGroup& group, const TProd
     page.cabinetSets = project.dolapadet + QStringLiteral(" Takım");
     page.openingWidth = project.openingWidth + QStringLiteral("  cm");
     page.openingHeight = project.openingHeight + QStringLiteral("  cm");
-    page.deliveryDate = DisplayDate::text(project.deliveryDate, QLocale::ShortFormat);
+    page.deliveryDate = DisplayDate::text(project.deliveryDate);
     page.doorHeight = project.doorHeight;
     page.panelLines.clear();
     page.panelCounts.clear();

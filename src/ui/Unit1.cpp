@@ -1,7 +1,8 @@
 #include "ui/Unit1.h"
 
-#include "app/Session.h"
+#include "model/Clock.h"
 #include "model/Messages.h"
+#include "session/Session.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -188,7 +189,7 @@ void TForm1::buildDoorArea() {
     m_orderName->setFont(bold);
     m_deliveryDate = new QDateEdit(area);
     m_deliveryDate->setObjectName(QStringLiteral("DateTimePicker1"));
-    m_deliveryDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_deliveryDate->setDisplayFormat(DisplayDate::format);
     m_deliveryDate->setGeometry(row(QStringLiteral("Teslim Tarihi")));
     m_deliveryDate->setReadOnly(true);
     m_deliveryDate->setButtonSymbols(QAbstractSpinBox::NoButtons);

@@ -1,7 +1,7 @@
 #include "ui/Unit10.h"
 
-#include "app/Session.h"
 #include "model/Messages.h"
+#include "session/Session.h"
 #include "ui/Unit2.h"
 #include "ui/Widgets.h"
 

@@ -1,8 +1,8 @@
 #include "ui/Unit3.h"
 
-#include "app/Session.h"
 #include "model/Messages.h"
 #include "production/SheetRenderer.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QEventLoop>

@@ -1,7 +1,8 @@
 #include "ui/Unit4.h"
 
-#include "app/Session.h"
+#include "model/Clock.h"
 #include "model/Messages.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -32,7 +33,7 @@ TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     label(this, QStringLiteral("Teslim Tarihi"), QRect(240, 88, 110, 24));
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("DateTimePicker1"));
-    m_date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_date->setDisplayFormat(DisplayDate::format);
     m_date->setGeometry(360, 88, 90, 24);
     m_date->setCalendarPopup(true);
     label(this, QStringLiteral("Profil  Cinsi"), QRect(16, 124, 110, 24));

@@ -1,8 +1,8 @@
 #include "ui/Unit5.h"
 
-#include "app/Session.h"
 #include "model/Messages.h"
 #include "production/Fonts.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "ui/Unit7.h"
 
-#include "app/Session.h"
 #include "model/Messages.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>

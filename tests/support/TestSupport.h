@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Session.h"
 #include "model/Messages.h"
+#include "session/Session.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "session/Session.h"
 
 #include "design/DoorDrawing.h"
 #include "model/Clock.h"
@@ -18,7 +18,7 @@ void OnMainWindowShown(TSession& session) {
     EnsureDefaultProfileGroup(*session.store);
     LoadStartupProfileGroup(*session.store, session.activeGroup);
     LoadMaterialListsAndPrices(session);
-    session.statusDate = DisplayDate::text(Clock::today(), QLocale::ShortFormat) + QStringLiteral("   ");
+    session.statusDate = DisplayDate::text(Clock::today()) + QStringLiteral("   ");
     session.doorAreaEnabled = true;
 }
 
