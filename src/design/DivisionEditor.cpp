@@ -10,9 +10,7 @@ using NumberText::round2Text;
 using NumberText::toFloat;
 
 int TDivisionEditor::countNumber() const {
-    bool ok = false;
-    const int n = count.toInt(&ok);
-    return ok && n >= 1 && n <= 6 ? n : 0;
+    return NumberText::countIn(count, 1, 6).value_or(0);
 }
 
 void FillDivisionSizes(TDivisionEditor& editor, const TProfileGroup& group, const QString& doorHeight) {
@@ -189,7 +187,7 @@ void DrawDoorPreview(TDivisionEditor& editor, const TProfileGroup& group, const 
 }
 
 void OpenDivisionEditor(TDivisionEditor& editor, const TProject& project, const TProfileGroup& group) {
-    editor.door = project.hangikapak.toInt();
+    editor.door = NumberText::countIn(project.hangikapak, 0, 6).value_or(0); // empty: all doors
     if (editor.door != 0) editor.title = DivisionEditorTexts::doorTitle(editor.door);
     const int storedDoor = editor.door == 0 ? 1 : editor.door;
     const QString& doorHeight = project.doorHeight;
@@ -262,7 +260,7 @@ void ConfirmDivisionEditor(TDivisionEditor& editor, TProject& project, std::arra
         for (int door = 1; door <= 6; ++door)
             for (int column = 1; column < TProject::DoorColumns; ++column)
                 project.cell(door, column).clear();
-        const int doorCount = project.doorCount.toInt();
+        const int doorCount = NumberText::countIn(project.doorCount, 2, 6).value_or(0);
         for (int door = 1; door <= doorCount && door <= 6; ++door)
             writeDoor(editor, project, door);
         for (int door = 1; door <= 6; ++door) {

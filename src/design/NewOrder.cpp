@@ -11,9 +11,11 @@
 using NumberText::toFloat;
 
 int TNewOrder::doorCountNumber() const {
-    bool ok = false;
-    const int count = doorCount.toInt(&ok);
-    return ok && count >= 2 && count <= 6 ? count : 0;
+    return NumberText::countIn(doorCount, 2, 6).value_or(0);
+}
+
+int TNewOrder::doorOf(const QString& name) {
+    return NumberText::toCount(name.mid(1), 1, 6);
 }
 
 int OverlapFactor(int doorCount) {
@@ -34,17 +36,17 @@ int OverlapFactor(int doorCount) {
 }
 
 void DistributeDoorWidths(TNewOrder& order, const TProfileGroup& group, TProject& project) {
-    const double overlap = group.number(TProfileGroup::outside) * OverlapFactor(order.doorCount.toInt());
+    const double overlap = group.number(TProfileGroup::outside) * OverlapFactor(order.doorCountNumber());
     project.doorHeight = NumberText::round2Text(toFloat(order.height) - group.number(TProfileGroup::work));
     const double total = NumberText::round2(toFloat(order.width) + overlap);
     TGuardScope guard(order.editkontrol);
     double locked = 0;
     for (const QString& name : order.lockedDoors)
-        locked += toFloat(order.widths[name.mid(1).toInt()]);
+        locked += toFloat(order.widths[TNewOrder::doorOf(name)]);
     const double rest = total - locked;
     const auto freeCount = order.freeDoors.size();
     for (const QString& name : order.freeDoors)
-        order.widths[name.mid(1).toInt()] = NumberText::round2Text(rest / freeCount);
+        order.widths[TNewOrder::doorOf(name)] = NumberText::round2Text(rest / freeCount);
 }
 
 void OpenNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project) {

@@ -28,6 +28,7 @@ struct TNewOrder {
     int doorCountNumber() const; // 0 for a text that is not 2..6
 
     static QString doorName(int door) { return QStringLiteral("k%1").arg(door); }
+    static int doorOf(const QString& name); // "k3" → 3
 };
 
 // Door height and the widths of the free doors from the opening and the active group.

@@ -2,6 +2,7 @@
 
 #include "model/Clock.h"
 #include "model/Messages.h"
+#include "model/NumberText.h"
 #include "session/Session.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
@@ -300,12 +301,11 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::ShowDoorCount(const QString& count) {
-    bool ok = false;
-    const int n = count.toInt(&ok);
-    if (!ok || n < 2 || n > 6) return;
+    const std::optional<int> n = NumberText::countIn(count, 2, 6);
+    if (!n) return;
     for (int door = 1; door <= 6; ++door) {
-        m_images[door]->setVisible(door <= n);
-        m_widths[door]->setVisible(door <= n);
+        m_images[door]->setVisible(door <= *n);
+        m_widths[door]->setVisible(door <= *n);
     }
 }
 
