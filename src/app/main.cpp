@@ -2,6 +2,7 @@
 #include "session/Resources.h"
 #include "session/Session.h"
 #include "ui/MessageBoxBackend.h"
+#include "ui/ProgramWindows.h"
 #include "ui/Unit1.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
     TMessages::setBackend(&messages);
 
     TSession session(TProgramFolder(QCoreApplication::applicationDirPath()), TProfileStore::openSystemStore());
-    TForm1 mainWindow(session);
-    mainWindow.showMaximized();
+    TProgramWindows windows(session);
+    windows.form1()->showMaximized();
     return app.exec();
 }

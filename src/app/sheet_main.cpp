@@ -76,11 +76,7 @@ int main(int argc, char* argv[]) {
         TProjectFileContent content = ProjectFile::read(args.first());
         TProductionSheet sheet;
         TCostTable costTable;
-        const QString stopped = ComputeProductionSheet(content.project, content.group, sheet, &costTable);
-        if (!stopped.isEmpty()) {
-            printError(stopped);
-            return 1;
-        }
+        ComputeProductionSheet(content.project, content.group, sheet, &costTable);
         if (pdfPath.isEmpty()) {
             const QByteArray json = SheetToJson(sheet);
             std::fwrite(json.constData(), 1, json.size(), stdout);
@@ -93,7 +89,7 @@ int main(int argc, char* argv[]) {
             if (!content.project.divisionCount(door).isEmpty())
                 RedrawDoorImage(content.project, content.group, door, pictures[door]);
         TReportPage page;
-        if (!FillReport(content.project, content.group, sheet, pictures, page)) return 1;
+        FillReport(content.project, content.group, sheet, pictures, page);
         SheetRenderer::writePdf(pdfPath, page);
         return 0;
     } catch (const DoravelError& error) {

@@ -39,6 +39,8 @@ bool RunGuarded(const std::function<void()>& operation) {
     try {
         operation();
         return true;
+    } catch (const TRefusal& refusal) {
+        TMessages::showMessage(refusal.message());
     } catch (const DoravelError& error) {
         TMessages::showError(error.message());
     }

@@ -1,6 +1,7 @@
 #include "settings/MaterialLists.h"
 
 #include "model/Errors.h"
+#include "model/Messages.h"
 #include "model/ProgramFolder.h"
 #include "settings/TextListFile.h"
 
@@ -16,6 +17,14 @@ QString TMaterialLists::caption(int list) {
 QString TMaterialLists::promptText(int list) {
     static const char* const prompts[] = {"Profil Rengi", "Profil Modeli", "Kapak İçi Malzeme Rengi"};
     return QString::fromUtf8(prompts[list]);
+}
+
+void TMaterialLists::addAsked(int list) {
+    lists[list] << TMessages::inputQuery(QStringLiteral("Malzeme Ekle"), promptText(list));
+}
+
+void TMaterialLists::remove(int list, int row) {
+    if (row >= 0 && row < lists[list].size()) lists[list].removeAt(row);
 }
 
 void TMaterialLists::load(const TProgramFolder& folder) {

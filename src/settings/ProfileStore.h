@@ -3,6 +3,8 @@
 #include "settings/ProfileGroup.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QSettings;
 
@@ -19,9 +21,10 @@ public:
 
     // A missing key or value reads as the empty text.
     QString read(int key, const char* valueName) const;
-    bool hasKey(int key) const;
     // Throws DoravelError with the store's message when it cannot be written.
     void write(int key, const char* valueName, const QString& text);
+    // Several values of one key, written out once.
+    void write(int key, const std::vector<std::pair<const char*, QString>>& values);
 
 private:
     std::unique_ptr<QSettings> m_settings;
