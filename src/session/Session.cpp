@@ -29,7 +29,6 @@ void LoadMaterialListsAndPrices(TSession& session) {
     session.project.profileColour = session.profileColourChoices.value(0);
     session.project.profileModel = session.profileModelChoices.value(0);
     session.innerMaterialChoices = session.lists.lists[TMaterialLists::InnerMaterials];
-    session.subDivisionEditor.nameChoices = session.innerMaterialChoices;
     TCostPrices::load(session.folder, session.costTable.unitPrices);
 }
 
