@@ -25,6 +25,7 @@ private slots:
     void typedValueActsAtOnceAndCloseWritesNothing();
     void neverSavedGroupEmptiesTheEntriesAndSaveWritesIt();
     void addAndRemoveListEntries();
+    void groupChosenHereIsTheNewOrderWindowsGroup();
 
 private:
     void start();
@@ -113,6 +114,12 @@ void TestSettingsWindow::addAndRemoveListEntries() {
     QCOMPARE(find<QComboBox>(program->form, "ComboBox2")->count(), 2);
     start();
     QCOMPARE(find<QComboBox>(program->form, "ComboBox2")->count(), 4);
+}
+
+void TestSettingsWindow::groupChosenHereIsTheNewOrderWindowsGroup() {
+    choose(find<QComboBox>(program->windows->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(program->session->project.profileGroupName, QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QComboBox>(program->windows->form4(), "ComboBox2")->currentText(), QStringLiteral("Profil Grubu 2"));
 }
 
 QTEST_MAIN(TestSettingsWindow)
