@@ -50,7 +50,7 @@ void TestDivisionEditor::init() {
 }
 
 void TestDivisionEditor::designThreeYatay() {
-    QVERIFY(RequestDivisionEditor(editor, project, 0));
+    QVERIFY(RunGuarded([&] { RequestDivisionEditor(editor, project, 0); }));
     OpenDivisionEditor(editor, project, group);
     ChangeDivisionCount(editor, QStringLiteral("3"), group, project.doorHeight);
     editor.rows[1].kind = QStringLiteral("Cam");
@@ -74,7 +74,7 @@ void TestDivisionEditor::openingWithoutStoredDivisions() {
     QFETCH(int, door);
     QFETCH(QString, title);
     QFETCH(QString, count);
-    QVERIFY(RequestDivisionEditor(editor, project, door));
+    QVERIFY(RunGuarded([&] { RequestDivisionEditor(editor, project, door); }));
     QCOMPARE(project.hangikapak, QString::number(door));
     OpenDivisionEditor(editor, project, group);
     QCOMPARE(editor.title, title);
@@ -131,7 +131,7 @@ void TestDivisionEditor::okForOneDoorTouchesOnlyThatDoor() {
     designThreeYatay();
     ConfirmDivisionEditor(editor, project, images);
     const QImage allDoors = images[1];
-    QVERIFY(RequestDivisionEditor(editor, project, 2));
+    QVERIFY(RunGuarded([&] { RequestDivisionEditor(editor, project, 2); }));
     OpenDivisionEditor(editor, project, group);
     ChangeDivisionCount(editor, QStringLiteral("2"), group, project.doorHeight);
     ChangeDivisionDirection(editor, QStringLiteral("Dikey"), group, project.doorHeight);
@@ -152,7 +152,7 @@ void TestDivisionEditor::reopeningShowsTheStoredDesignExactly() {
     editor.rows[3].height = QStringLiteral("70,5"); // stored as shown, even if not a fill result
     ConfirmDivisionEditor(editor, project, images);
     TDivisionEditor reopened;
-    QVERIFY(RequestDivisionEditor(reopened, project, 1));
+    QVERIFY(RunGuarded([&] { RequestDivisionEditor(reopened, project, 1); }));
     OpenDivisionEditor(reopened, project, group);
     QCOMPARE(reopened.title, QStringLiteral("1. Kapağın Bölme Ölçülerini Düzenle"));
     QCOMPARE(reopened.count, QStringLiteral("3"));
@@ -178,7 +178,7 @@ void TestDivisionEditor::anyOtherDirectionTextOpensAsDikey() {
     project.cell(1, TProject::kindColumn(1)) = QStringLiteral("cam");
     project.cell(1, TProject::CountColumn) = QStringLiteral("2");
     project.cell(1, TProject::DirectionColumn) = QStringLiteral("yatay");
-    QVERIFY(RequestDivisionEditor(editor, project, 1));
+    QVERIFY(RunGuarded([&] { RequestDivisionEditor(editor, project, 1); }));
     OpenDivisionEditor(editor, project, group);
     QCOMPARE(editor.direction, QStringLiteral("Dikey"));
     QCOMPARE(editor.rows[1].kind, QStringLiteral("Cam"));
@@ -188,7 +188,7 @@ void TestDivisionEditor::anyOtherDirectionTextOpensAsDikey() {
 void TestDivisionEditor::openerRefusesAMissingOpeningSize() {
     project.openingHeight.clear();
     TScriptedMessages messages;
-    QVERIFY(!RequestDivisionEditor(editor, project, 0));
+    QVERIFY(!RunGuarded([&] { RequestDivisionEditor(editor, project, 0); }));
     QCOMPARE(messages.shown, QStringList{QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !")});
     QCOMPARE(project.hangikapak, QString());
 }

@@ -48,27 +48,26 @@ void TestMainWindow::cleanup() {
 void TestMainWindow::startsWithSixBlankDoorsAndItsStatus() {
     program->start();
     QCOMPARE(program->form->windowTitle(), QStringLiteral("Doravel 3"));
-    QVERIFY(find<QGroupBox>(program->form.get(), "GroupBox1")->isEnabled());
+    QVERIFY(find<QGroupBox>(program->form, "GroupBox1")->isEnabled());
     for (int door = 1; door <= 6; ++door) {
-        auto* image = find<QLabel>(program->form.get(), qPrintable(QStringLiteral("Image%1").arg(door)));
+        auto* image = find<QLabel>(program->form, qPrintable(QStringLiteral("Image%1").arg(door)));
         QVERIFY(image->isVisible());
         QCOMPARE(image->size(), QSize(120, 400));
         QCOMPARE(image->pixmap().toImage().convertToFormat(QImage::Format_RGB888), DoorDrawing::blankDoor());
-        QCOMPARE(find<QLineEdit>(program->form.get(), qPrintable(QStringLiteral("k%1").arg(door)))->text(),
+        QCOMPARE(find<QLineEdit>(program->form, qPrintable(QStringLiteral("k%1").arg(door)))->text(),
                  QStringLiteral("0"));
     }
-    QCOMPARE(find<QLabel>(program->form.get(), "StatusPanel2")->text(),
-             QStringLiteral("Henüz Hiçbir İşlem Yapmadınız !"));
-    QCOMPARE(find<QLabel>(program->form.get(), "StatusPanel3")->text(), QStringLiteral("10.12.2026   "));
-    QCOMPARE(find<QComboBox>(program->form.get(), "ComboBox2")->currentText(), QStringLiteral("Eloksal Gümüş"));
-    QCOMPARE(find<QComboBox>(program->form.get(), "ComboBox5")->count(), 4);
-    QCOMPARE(find<QLineEdit>(program->form.get(), "dolapadet")->text(), QStringLiteral("1"));
+    QCOMPARE(find<QLabel>(program->form, "StatusPanel2")->text(), QStringLiteral("Henüz Hiçbir İşlem Yapmadınız !"));
+    QCOMPARE(find<QLabel>(program->form, "StatusPanel3")->text(), QStringLiteral("10.12.2026   "));
+    QCOMPARE(find<QComboBox>(program->form, "ComboBox2")->currentText(), QStringLiteral("Eloksal Gümüş"));
+    QCOMPARE(find<QComboBox>(program->form, "ComboBox5")->count(), 4);
+    QCOMPARE(find<QLineEdit>(program->form, "dolapadet")->text(), QStringLiteral("1"));
     QVERIFY(program->messages.shown.isEmpty());
 }
 
 void TestMainWindow::toolBarAndMenusCarryTheCommands() {
     program->start();
-    auto* bar = find<QToolBar>(program->form.get(), "ToolBar1");
+    auto* bar = find<QToolBar>(program->form, "ToolBar1");
     QStringList hints;
     for (QAction* action : bar->actions())
         if (!action->isSeparator() && !action->toolTip().isEmpty() &&
@@ -76,13 +75,12 @@ void TestMainWindow::toolBarAndMenusCarryTheCommands() {
             hints << action->toolTip();
     QCOMPARE(hints, (QStringList{"Yeni Proje Oluştur", "Sipariş Listesi", "Kaydet", "Yazıcı Önizleme", "Ölçülendir",
                                  "Maliyet", "Ayarlar", "Yardım", "Müşteri Listesi"}));
-    QCOMPARE(find<QAction>(program->form.get(), "actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    QCOMPARE(find<QAction>(program->form.get(), "actionPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    QCOMPARE(find<QAction>(program->form.get(), "actionMeasureMenu")->shortcut(),
-             QKeySequence(QStringLiteral("Ctrl+/")));
-    QCOMPARE(find<QAction>(program->form.get(), "actionCost")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
-    QCOMPARE(find<QAction>(program->form.get(), "actionHelp")->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(bar->widgetForAction(find<QAction>(program->form.get(), "toolNew"))->size(), QSize(40, 40));
+    QCOMPARE(find<QAction>(program->form, "actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(find<QAction>(program->form, "actionPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    QCOMPARE(find<QAction>(program->form, "actionMeasureMenu")->shortcut(), QKeySequence(QStringLiteral("Ctrl+/")));
+    QCOMPARE(find<QAction>(program->form, "actionCost")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    QCOMPARE(find<QAction>(program->form, "actionHelp")->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(bar->widgetForAction(find<QAction>(program->form, "toolNew"))->size(), QSize(40, 40));
 }
 
 void TestMainWindow::showDoorCount_data() {
@@ -101,24 +99,24 @@ void TestMainWindow::showDoorCount() {
     program->form->ShowDoorCount(QStringLiteral("3"));
     program->form->ShowDoorCount(count);
     for (int door = 1; door <= 6; ++door) {
-        QCOMPARE(find<QLabel>(program->form.get(), qPrintable(QStringLiteral("Image%1").arg(door)))->isVisible(),
+        QCOMPARE(find<QLabel>(program->form, qPrintable(QStringLiteral("Image%1").arg(door)))->isVisible(),
                  door <= visible);
-        QCOMPARE(find<QLineEdit>(program->form.get(), qPrintable(QStringLiteral("k%1").arg(door)))->isVisible(),
+        QCOMPARE(find<QLineEdit>(program->form, qPrintable(QStringLiteral("k%1").arg(door)))->isVisible(),
                  door <= visible);
     }
 }
 
 void TestMainWindow::newAsksOnlyForANamedOrder() {
     program->start();
-    find<QAction>(program->form.get(), "actionNew")->trigger();
+    find<QAction>(program->form, "actionNew")->trigger();
     QVERIFY(program->messages.asked.isEmpty());
-    QVERIFY(program->form->form4()->isVisible());
-    program->form->form4()->hide();
+    QVERIFY(program->windows->form4()->isVisible());
+    program->windows->form4()->hide();
     program->session->project.orderName = QStringLiteral("Kaya");
     program->messages.answers = {false};
-    find<QAction>(program->form.get(), "toolNew")->trigger();
+    find<QAction>(program->form, "toolNew")->trigger();
     QCOMPARE(program->messages.asked, QStringList{QStringLiteral("Bu İşlemi İptal Etmek İstiyormusunuz?")});
-    QVERIFY(!program->form->form4()->isVisible());
+    QVERIFY(!program->windows->form4()->isVisible());
     QCOMPARE(program->session->project.orderName, QStringLiteral("Kaya"));
 }
 
@@ -129,32 +127,32 @@ void TestMainWindow::doorsEqualFlagSwitchesHowDoorsOpen() {
     program->session->project.doorHeight = QStringLiteral("196,5");
     program->session->project.doorWidths[1] = program->session->project.doorWidths[2] = QStringLiteral("102");
     program->form->refresh();
-    auto* tool = find<QAction>(program->form.get(), "toolMeasure");
-    auto* menu = find<QAction>(program->form.get(), "actionMeasureMenu");
-    auto* image2 = find<QLabel>(program->form.get(), "Image2");
+    auto* tool = find<QAction>(program->form, "toolMeasure");
+    auto* menu = find<QAction>(program->form, "actionMeasureMenu");
+    auto* image2 = find<QLabel>(program->form, "Image2");
     QVERIFY(tool->isEnabled());
     QTest::mouseDClick(image2, Qt::LeftButton);
-    QVERIFY(!program->form->form2()->isVisible());
+    QVERIFY(!program->windows->form2()->isVisible());
 
     program->session->project.doorsEqual = false;
     program->form->refresh();
     QVERIFY(!tool->isEnabled());
     QVERIFY(menu->isEnabled());
     QTest::mouseDClick(image2, Qt::LeftButton);
-    QVERIFY(program->form->form2()->isVisible());
-    QCOMPARE(program->form->form2()->windowTitle(), QStringLiteral("2. Kapağın Bölme Ölçülerini Düzenle"));
+    QVERIFY(program->windows->form2()->isVisible());
+    QCOMPARE(program->windows->form2()->windowTitle(), QStringLiteral("2. Kapağın Bölme Ölçülerini Düzenle"));
     QCOMPARE(program->session->project.hangikapak, QStringLiteral("2"));
-    program->form->form2()->hide();
+    program->windows->form2()->hide();
     menu->trigger();
-    QVERIFY(program->form->form2()->isVisible());
-    QCOMPARE(program->form->form2()->windowTitle(), QStringLiteral("Bütün Kapakların Bölme Ölçülerini Düzenle"));
+    QVERIFY(program->windows->form2()->isVisible());
+    QCOMPARE(program->windows->form2()->windowTitle(), QStringLiteral("Bütün Kapakların Bölme Ölçülerini Düzenle"));
 }
 
 void TestMainWindow::openerRefusesAMissingOpeningSize() {
     program->start();
-    find<QAction>(program->form.get(), "actionMeasureMenu")->trigger();
+    find<QAction>(program->form, "actionMeasureMenu")->trigger();
     QCOMPARE(program->messages.shown, QStringList{QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !")});
-    QVERIFY(!program->form->form2()->isVisible());
+    QVERIFY(!program->windows->form2()->isVisible());
 }
 
 void TestMainWindow::failedStartLeavesTheDoorAreaDisabled() {
@@ -162,21 +160,21 @@ void TestMainWindow::failedStartLeavesTheDoorAreaDisabled() {
     program->start();
     QCOMPARE(program->messages.shown.size(), 1);
     QVERIFY(program->messages.shown.first().startsWith(QStringLiteral("Cannot open file")));
-    QVERIFY(!find<QGroupBox>(program->form.get(), "GroupBox1")->isEnabled());
-    QCOMPARE(find<QLabel>(program->form.get(), "StatusPanel3")->text(), QString());
-    QVERIFY(find<QAction>(program->form.get(), "actionNew")->isEnabled()); // the commands stay usable
+    QVERIFY(!find<QGroupBox>(program->form, "GroupBox1")->isEnabled());
+    QCOMPARE(find<QLabel>(program->form, "StatusPanel3")->text(), QString());
+    QVERIFY(find<QAction>(program->form, "actionNew")->isEnabled()); // the commands stay usable
 }
 
 void TestMainWindow::aboutButtonStaysAtTheRightEnd() {
     program->start();
     program->form->resize(1000, 700);
     QApplication::processEvents();
-    QWidget* about = find<QToolButton>(program->form.get(), "aboutButton");
-    QCOMPARE(about->mapTo(program->form.get(), QPoint(0, 0)).x(), program->form->width() - 50);
+    QWidget* about = find<QToolButton>(program->form, "aboutButton");
+    QCOMPARE(about->mapTo(program->form, QPoint(0, 0)).x(), program->form->width() - 50);
     program->form->resize(1300, 700);
     QApplication::processEvents();
-    QCOMPARE(about->mapTo(program->form.get(), QPoint(0, 0)).x(), program->form->width() - 50);
-    QCOMPARE(find<QLabel>(program->form.get(), "StatusPanel2")->width(), program->form->width() - 200);
+    QCOMPARE(about->mapTo(program->form, QPoint(0, 0)).x(), program->form->width() - 50);
+    QCOMPARE(find<QLabel>(program->form, "StatusPanel2")->width(), program->form->width() - 200);
 }
 
 QTEST_MAIN(TestMainWindow)

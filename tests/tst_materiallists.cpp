@@ -17,6 +17,7 @@ private slots:
     void missingListFileKeepsTheList();
     void savingRewritesTheSameContent();
     void unwritableListStopsTheSaveAfterTheFilesBeforeIt();
+    void addedEntryIsAskedAndRemovalNeedsARow();
     void pricesLoadSevenLines();
     void missingPriceFileNamesTheFile();
     void shortPriceFileStopsAtTheFirstMissingLine();
@@ -90,6 +91,24 @@ void TestMaterialLists::unwritableListStopsTheSaveAfterTheFilesBeforeIt() {
     QVERIFY_THROWS_EXCEPTION(DoravelError, lists.save(TProgramFolder(folder.path())));
     QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("1.txt"))), QStringList{QStringLiteral("Yeni Renk")});
     QCOMPARE(TextListFile::read(folder.dbFile(QStringLiteral("3.txt"))).first(), QStringLiteral("Beyaz"));
+}
+
+void TestMaterialLists::addedEntryIsAskedAndRemovalNeedsARow() {
+    TScriptedMessages messages;
+    messages.inputs = QStringList{QStringLiteral("Ceviz")};
+    TMaterialLists lists;
+    lists.lists[TMaterialLists::InnerMaterials] = QStringList{QStringLiteral("Beyaz")};
+    lists.addAsked(TMaterialLists::InnerMaterials);
+    lists.addAsked(TMaterialLists::InnerMaterials); // cancelled: an empty entry
+    QCOMPARE(messages.asked,
+             (QStringList{QStringLiteral("Kapak İçi Malzeme Rengi"), QStringLiteral("Kapak İçi Malzeme Rengi")}));
+    QCOMPARE(lists.lists[TMaterialLists::InnerMaterials],
+             (QStringList{QStringLiteral("Beyaz"), QStringLiteral("Ceviz"), QString()}));
+    lists.remove(TMaterialLists::InnerMaterials, -1);
+    lists.remove(TMaterialLists::InnerMaterials, 3);
+    QCOMPARE(lists.lists[TMaterialLists::InnerMaterials].size(), 3);
+    lists.remove(TMaterialLists::InnerMaterials, 0);
+    QCOMPARE(lists.lists[TMaterialLists::InnerMaterials], (QStringList{QStringLiteral("Ceviz"), QString()}));
 }
 
 void TestMaterialLists::pricesLoadSevenLines() {

@@ -181,8 +181,10 @@ void TestNewOrder::okWritesTheOrder() {
     project.dolapadet = QStringLiteral("4");
     project.deliveryKind = QStringLiteral("Kargo");
     TScriptedMessages messages;
-    QVERIFY(ConfirmNewOrder(order, group, project, {QStringLiteral("Bronz"), QStringLiteral("Altın")},
-                            {QStringLiteral("Slim")}));
+    QVERIFY(RunGuarded([&] {
+        ConfirmNewOrder(order, group, project, {QStringLiteral("Bronz"), QStringLiteral("Altın")},
+                        {QStringLiteral("Slim")});
+    }));
     QCOMPARE(project.orderName, QStringLiteral("Kaya Mobilya"));
     QCOMPARE(project.openingWidth, QStringLiteral("300"));
     QCOMPARE(project.openingHeight, QStringLiteral("250"));
@@ -225,7 +227,7 @@ void TestNewOrder::okRefusesMissingData() {
     order.width = width;
     order.height = height;
     TScriptedMessages messages;
-    QVERIFY(!ConfirmNewOrder(order, group, project, {}, {}));
+    QVERIFY(!RunGuarded([&] { ConfirmNewOrder(order, group, project, {}, {}); }));
     QCOMPARE(messages.shown,
              QStringList{QStringLiteral("Sipariş İsmi , Genişlik ve Yükseklik Bilgilerini Giriniz ! ")});
     QCOMPARE(project.orderName, QString());
@@ -261,7 +263,7 @@ void TestNewOrder::unequalDoorsAskForADoubleClick() {
     OpenNewOrder(order, group, project);
     project.doorsEqual = false;
     TScriptedMessages messages;
-    QVERIFY(ConfirmNewOrder(order, group, project, {}, {}));
+    QVERIFY(RunGuarded([&] { ConfirmNewOrder(order, group, project, {}, {}); }));
     QCOMPARE(messages.shown, QStringList{QStringLiteral("Ölçülendirmek istediğiniz kapağın üzerine çifttıklayınız !")});
 }
 

@@ -33,7 +33,7 @@ private slots:
     void profileGroupChoiceMovesTheSettingsWindow();
 
 private:
-    QLineEdit* edit(const char* name) { return find<QLineEdit>(program->form->form4(), name); }
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(program->windows->form4(), name); }
     std::unique_ptr<TRunningProgram> program;
 };
 
@@ -41,7 +41,7 @@ void TestNewOrderWindow::init() {
     Clock::setFixedToday(QDate(2026, 12, 10));
     program = std::make_unique<TRunningProgram>();
     program->start();
-    find<QAction>(program->form.get(), "actionNew")->trigger();
+    find<QAction>(program->form, "actionNew")->trigger();
 }
 
 void TestNewOrderWindow::cleanup() {
@@ -50,7 +50,7 @@ void TestNewOrderWindow::cleanup() {
 }
 
 void TestNewOrderWindow::openingShowsTheFirstStartDistribution() {
-    TForm4* window = program->form->form4();
+    TForm4* window = program->windows->form4();
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Yeni Sipariş Gir"));
     QCOMPARE(edit("Edit1")->text(), QStringLiteral("sipariş"));
@@ -66,7 +66,7 @@ void TestNewOrderWindow::openingShowsTheFirstStartDistribution() {
 }
 
 void TestNewOrderWindow::typingALockAndOkFillTheMainWindow() {
-    TForm4* window = program->form->form4();
+    TForm4* window = program->windows->form4();
     typeOver(edit("Edit1"), QStringLiteral("Yıldız Ailesi"));
     choose(find<QComboBox>(window, "ComboBox1"), QStringLiteral("3"));
     typeOver(edit("Edit2"), QStringLiteral("300"));
@@ -88,34 +88,33 @@ void TestNewOrderWindow::typingALockAndOkFillTheMainWindow() {
     QVERIFY(!window->isVisible());
     QCOMPARE(program->messages.shown,
              QStringList{QStringLiteral("Ölçülendirmek istediğiniz kapağın üzerine çifttıklayınız !")});
-    QCOMPARE(find<QLineEdit>(program->form.get(), "Edit5")->text(), QStringLiteral("Yıldız Ailesi"));
-    QCOMPARE(find<QLineEdit>(program->form.get(), "Edit3")->text(), QStringLiteral("300"));
-    QCOMPARE(find<QLineEdit>(program->form.get(), "Edit4")->text(), QStringLiteral("200"));
-    QCOMPARE(find<QLineEdit>(program->form.get(), "k1")->text(), QStringLiteral("120"));
-    QCOMPARE(find<QLineEdit>(program->form.get(), "k3")->text(), QStringLiteral("94"));
-    QVERIFY(find<QLabel>(program->form.get(), "Image3")->isVisible());
-    QVERIFY(!find<QLabel>(program->form.get(), "Image4")->isVisible());
-    QCOMPARE(find<QLabel>(program->form.get(), "StatusPanel2")->text(),
-             QStringLiteral("Henüz Ölçülendirme Yapmadınız!"));
-    QVERIFY(!find<QAction>(program->form.get(), "toolMeasure")->isEnabled());
+    QCOMPARE(find<QLineEdit>(program->form, "Edit5")->text(), QStringLiteral("Yıldız Ailesi"));
+    QCOMPARE(find<QLineEdit>(program->form, "Edit3")->text(), QStringLiteral("300"));
+    QCOMPARE(find<QLineEdit>(program->form, "Edit4")->text(), QStringLiteral("200"));
+    QCOMPARE(find<QLineEdit>(program->form, "k1")->text(), QStringLiteral("120"));
+    QCOMPARE(find<QLineEdit>(program->form, "k3")->text(), QStringLiteral("94"));
+    QVERIFY(find<QLabel>(program->form, "Image3")->isVisible());
+    QVERIFY(!find<QLabel>(program->form, "Image4")->isVisible());
+    QCOMPARE(find<QLabel>(program->form, "StatusPanel2")->text(), QStringLiteral("Henüz Ölçülendirme Yapmadınız!"));
+    QVERIFY(!find<QAction>(program->form, "toolMeasure")->isEnabled());
     QCOMPARE(program->session->project.doorHeight, QStringLiteral("196,5"));
 }
 
 void TestNewOrderWindow::cancelLeavesTwoBlankDoors() {
-    find<QPushButton>(program->form->form4(), "SpeedButton2")->click();
-    QVERIFY(!program->form->form4()->isVisible());
+    find<QPushButton>(program->windows->form4(), "SpeedButton2")->click();
+    QVERIFY(!program->windows->form4()->isVisible());
     QCOMPARE(program->session->project.doorCount, QStringLiteral("2"));
     QCOMPARE(program->session->project.kayitkontrol, QStringLiteral("yeni"));
-    QVERIFY(find<QLabel>(program->form.get(), "Image2")->isVisible());
-    QVERIFY(!find<QLabel>(program->form.get(), "Image3")->isVisible());
-    QCOMPARE(find<QLabel>(program->form.get(), "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
+    QVERIFY(find<QLabel>(program->form, "Image2")->isVisible());
+    QVERIFY(!find<QLabel>(program->form, "Image3")->isVisible());
+    QCOMPARE(find<QLabel>(program->form, "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
              DoorDrawing::blankDoor());
     for (const char* name : {"Edit5", "Edit3", "Edit4"})
-        QCOMPARE(find<QLineEdit>(program->form.get(), name)->text(), QString());
+        QCOMPARE(find<QLineEdit>(program->form, name)->text(), QString());
 }
 
 void TestNewOrderWindow::refusedLockClearsAtOnce() {
-    TForm4* window = program->form->form4();
+    TForm4* window = program->windows->form4();
     find<QCheckBox>(window, "CheckBox22")->click();
     choose(find<QComboBox>(window, "ComboBox1"), QStringLiteral("2"));
     find<QCheckBox>(window, "CheckBox1")->click();
@@ -134,29 +133,29 @@ void TestNewOrderWindow::refusedLockClearsAtOnce() {
 void TestNewOrderWindow::notANumberShowsTheMessageAndKeepsTheWindowOpen() {
     typeOver(edit("Edit2"), QStringLiteral("2x"));
     QCOMPARE(program->messages.shown.last(), QStringLiteral("'2x' is not a valid floating point value"));
-    find<QPushButton>(program->form->form4(), "SpeedButton1")->click();
-    QVERIFY(program->form->form4()->isVisible());
+    find<QPushButton>(program->windows->form4(), "SpeedButton1")->click();
+    QVERIFY(program->windows->form4()->isVisible());
     QCOMPARE(program->session->project.openingWidth, QString());
     typeOver(edit("Edit2"), QStringLiteral("240"));
     QTest::keyClick(edit("Edit2"), Qt::Key_Return); // Enter is OK
-    QVERIFY(!program->form->form4()->isVisible());
+    QVERIFY(!program->windows->form4()->isVisible());
     QCOMPARE(program->session->project.openingWidth, QStringLiteral("240"));
 }
 
 void TestNewOrderWindow::doorsEqualFlagEnablesTheWidthGroup() {
-    auto* flag = find<QCheckBox>(program->form->form4(), "CheckBox22");
+    auto* flag = find<QCheckBox>(program->windows->form4(), "CheckBox22");
     QVERIFY(flag->isChecked());
-    QVERIFY(!find<QGroupBox>(program->form->form4(), "GroupBox1")->isEnabled());
-    QVERIFY(find<QAction>(program->form.get(), "toolMeasure")->isEnabled());
+    QVERIFY(!find<QGroupBox>(program->windows->form4(), "GroupBox1")->isEnabled());
+    QVERIFY(find<QAction>(program->form, "toolMeasure")->isEnabled());
     flag->click();
-    QVERIFY(find<QGroupBox>(program->form->form4(), "GroupBox1")->isEnabled());
-    QVERIFY(!find<QAction>(program->form.get(), "toolMeasure")->isEnabled());
+    QVERIFY(find<QGroupBox>(program->windows->form4(), "GroupBox1")->isEnabled());
+    QVERIFY(!find<QAction>(program->form, "toolMeasure")->isEnabled());
 }
 
 void TestNewOrderWindow::escapeCancels() {
     edit("Edit3")->setFocus();
     QTest::keyClick(edit("Edit3"), Qt::Key_Escape);
-    QVERIFY(!program->form->form4()->isVisible());
+    QVERIFY(!program->windows->form4()->isVisible());
     QCOMPARE(program->session->project.orderName, QString());
 }
 
@@ -164,9 +163,9 @@ void TestNewOrderWindow::profileGroupChoiceMovesTheSettingsWindow() {
     program->session->store->write(2, "top", QStringLiteral("1"));
     program->session->store->write(2, "work", QStringLiteral("5"));
     program->session->store->write(2, "outside", QStringLiteral("4"));
-    choose(find<QComboBox>(program->form->form4(), "ComboBox2"), QStringLiteral("Profil Grubu 2"));
-    QCOMPARE(find<QComboBox>(program->form->form7(), "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 2"));
-    QCOMPARE(find<QLineEdit>(program->form->form7(), "Edit6")->text(), QStringLiteral("5"));
+    choose(find<QComboBox>(program->windows->form4(), "ComboBox2"), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QComboBox>(program->windows->form7(), "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QLineEdit>(program->windows->form7(), "Edit6")->text(), QStringLiteral("5"));
     QCOMPARE(program->session->project.doorHeight, QStringLiteral("195"));
 }
 

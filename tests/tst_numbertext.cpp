@@ -21,6 +21,8 @@ private slots:
     void readsWholeNumbers();
     void rejectsTextThatIsNotAnInteger_data();
     void rejectsTextThatIsNotAnInteger();
+    void readsCountsInTheirRange_data();
+    void readsCountsInTheirRange();
     void writesGeneralFormat_data();
     void writesGeneralFormat();
     void roundsToHundredthsWithTiesToEven_data();
@@ -50,6 +52,36 @@ void TestNumberText::pixelsRoundHalfToEvenAndStayInRange() {
     // a zero door width makes an infinite scale: the position is far outside, not undefined
     QVERIFY(NumberText::roundPixel(120.0 / 0.0 * 50) > 10000);
     QVERIFY(NumberText::roundPixel(-120.0 / 0.0) < -10000);
+}
+
+void TestNumberText::readsCountsInTheirRange_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count"); // 0: not a count of 2 to 6
+    QTest::newRow("lowest") << "2" << 2;
+    QTest::newRow("highest") << "6" << 6;
+    QTest::newRow("leading zero") << "03" << 3;
+    QTest::newRow("below") << "1" << 0;
+    QTest::newRow("above") << "7" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("decimal") << "3,5" << 0;
+    QTest::newRow("letters") << "iki" << 0;
+    QTest::newRow("overflowing") << "99999999999" << 0;
+}
+
+void TestNumberText::readsCountsInTheirRange() {
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    QCOMPARE(NumberText::countIn(text, 2, 6).value_or(0), count);
+    if (count != 0) {
+        QCOMPARE(NumberText::toCount(text, 2, 6), count);
+        return;
+    }
+    try {
+        NumberText::toCount(text, 2, 6);
+        QFAIL("a text that is not a count was read");
+    } catch (const EConvertError& error) {
+        QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+    }
 }
 
 void TestNumberText::readsCommaDecimals_data() {

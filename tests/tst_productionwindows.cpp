@@ -34,7 +34,7 @@ private:
 void TestProductionWindows::init() {
     program = std::make_unique<TRunningProgram>();
     program->start();
-    program->form->form3()->setWaitForClose(false);
+    program->windows->form3()->setWaitForClose(false);
 }
 
 void TestProductionWindows::cleanup() {
@@ -54,32 +54,32 @@ void TestProductionWindows::designTwoDoors() {
 }
 
 void TestProductionWindows::printPreviewChecksTheOpeningSizeFirst() {
-    find<QAction>(program->form.get(), "toolPrint")->trigger();
+    find<QAction>(program->form, "toolPrint")->trigger();
     QCOMPARE(program->messages.shown, QStringList{QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !")});
-    QVERIFY(!program->form->form3()->previewDialog());
+    QVERIFY(!program->windows->form3()->previewDialog());
     QVERIFY(program->session->sheet.profilname.isEmpty());
 }
 
 void TestProductionWindows::printPreviewFillsThePageAndTheCostQuantities() {
     designTwoDoors();
-    find<QAction>(program->form.get(), "actionPrint")->trigger();
+    find<QAction>(program->form, "actionPrint")->trigger();
     QVERIFY(program->messages.shown.isEmpty());
-    QVERIFY(program->form->form3()->previewDialog()->isVisible());
-    QCOMPARE(program->form->form3()->page().orderName, QStringLiteral("Deneme"));
-    QCOMPARE(program->form->form3()->page().profileColour, QStringLiteral("Eloksal Gümüş"));
+    QVERIFY(program->windows->form3()->previewDialog()->isVisible());
+    QCOMPARE(program->windows->form3()->page().orderName, QStringLiteral("Deneme"));
+    QCOMPARE(program->windows->form3()->page().profileColour, QStringLiteral("Eloksal Gümüş"));
     QCOMPARE(program->session->costTable.quantities[TCostTable::Glass], QStringLiteral("3,73"));
     QCOMPARE(program->session->costTable.quantities[TCostTable::Mechanisms], QStringLiteral("2"));
-    program->form->form3()->previewDialog()->close();
+    program->windows->form3()->previewDialog()->close();
 }
 
 void TestProductionWindows::secondPreviewOpensNoSecondWindow() {
     designTwoDoors();
-    find<QAction>(program->form.get(), "actionPrint")->trigger();
-    QPrintPreviewDialog* first = program->form->form3()->previewDialog();
+    find<QAction>(program->form, "actionPrint")->trigger();
+    QPrintPreviewDialog* first = program->windows->form3()->previewDialog();
     program->session->project.orderName = QStringLiteral("İkinci");
-    find<QAction>(program->form.get(), "actionPrint")->trigger();
-    QCOMPARE(program->form->form3()->previewDialog(), first);
-    QCOMPARE(program->form->form3()->page().orderName, QStringLiteral("İkinci"));
+    find<QAction>(program->form, "actionPrint")->trigger();
+    QCOMPARE(program->windows->form3()->previewDialog(), first);
+    QCOMPARE(program->windows->form3()->page().orderName, QStringLiteral("İkinci"));
     int previews = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         previews += window->inherits("QPrintPreviewDialog") && window->isVisible();
@@ -89,10 +89,10 @@ void TestProductionWindows::secondPreviewOpensNoSecondWindow() {
 
 void TestProductionWindows::costTablePricesTheOrder() {
     designTwoDoors();
-    find<QAction>(program->form.get(), "actionPrint")->trigger();
-    program->form->form3()->previewDialog()->close();
-    find<QAction>(program->form.get(), "actionCost")->trigger();
-    TForm5* table = program->form->form5();
+    find<QAction>(program->form, "actionPrint")->trigger();
+    program->windows->form3()->previewDialog()->close();
+    find<QAction>(program->form, "actionCost")->trigger();
+    TForm5* table = program->windows->form5();
     QVERIFY(table->isVisible());
     QCOMPARE(table->windowTitle(), QStringLiteral("Maliyet Tablosu"));
     QCOMPARE(find<QLineEdit>(table, "Edit3")->text(), QStringLiteral("3,73"));   // glass m²
@@ -110,10 +110,10 @@ void TestProductionWindows::costTablePricesTheOrder() {
 }
 
 void TestProductionWindows::costTableNeedsADesign() {
-    find<QAction>(program->form.get(), "toolCost")->trigger();
+    find<QAction>(program->form, "toolCost")->trigger();
     QCOMPARE(program->messages.shown,
              QStringList{QStringLiteral("Lütfen Ölçülendirme Yapıp Ardından Yazıcı Önizleme Yapınız !")});
-    QVERIFY(!program->form->form5()->isVisible());
+    QVERIFY(!program->windows->form5()->isVisible());
 }
 
 QTEST_MAIN(TestProductionWindows)

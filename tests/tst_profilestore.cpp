@@ -1,5 +1,7 @@
 #include "model/Clock.h"
 #include "model/Errors.h"
+#include "model/Project.h"
+#include "settings/ProfileGroupChoice.h"
 #include "settings/ProfileStore.h"
 #include "support/TestSupport.h"
 
@@ -17,6 +19,8 @@ private slots:
     void groupNamesSelectKeys();
     void neverStoredGroupEmptiesTheEntriesAndSavingWritesThem();
     void valuesKeepTheirCommaThroughTheStore();
+    void choosingAGroupNamesItAndReadsItsValues_data();
+    void choosingAGroupNamesItAndReadsItsValues();
     void unwritableStoreStopsTheSaveWithAMessage();
     void damagedStoreIsKeptAsideAndStartsFromTheDefaults_data();
     void damagedStoreIsKeptAsideAndStartsFromTheDefaults();
@@ -107,6 +111,30 @@ void TestProfileStore::neverStoredGroupEmptiesTheEntriesAndSavingWritesThem() {
     // A name that selects no key writes nothing.
     SaveProfileGroup(*store, QStringLiteral("Eloksal"), group);
     QCOMPARE(QSettings(folder.settingsFile(), QSettings::IniFormat).childGroups().size(), 2);
+}
+
+void TestProfileStore::choosingAGroupNamesItAndReadsItsValues_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("top"); // the active top afterwards
+    QTest::newRow("stored") << "Profil Grubu 2"
+                            << "2,5";
+    QTest::newRow("never stored") << "Profil Grubu 3"
+                                  << "";
+    QTest::newRow("no group") << "Eloksal"
+                              << "9";
+}
+
+void TestProfileStore::choosingAGroupNamesItAndReadsItsValues() {
+    QFETCH(QString, name);
+    QFETCH(QString, top);
+    TTestFolder folder;
+    auto store = TProfileStore::openFile(folder.settingsFile());
+    SaveProfileGroup(*store, QStringLiteral("Profil Grubu 2"), groupWith({{TProfileGroup::top, "2,5"}}));
+    TProfileGroup active = groupWith({{TProfileGroup::top, "9"}});
+    TProject project;
+    ChooseProfileGroup(*store, name, active, project);
+    QCOMPARE(project.profileGroupName, name);
+    QCOMPARE(active.text(TProfileGroup::top), top);
 }
 
 void TestProfileStore::valuesKeepTheirCommaThroughTheStore() {

@@ -113,9 +113,9 @@ void TestReport::filledTextsStandInTheirBoxes() {
     const TProject project = threeDoors();
     const TProfileGroup group = groupWith({{TProfileGroup::firma, "Usta Alüminyum"}});
     TProductionSheet sheet;
-    QCOMPARE(ComputeProductionSheet(project, group, sheet), QString());
+    QCOMPARE(refusalOf([&] { ComputeProductionSheet(project, group, sheet); }), QString());
     TReportPage page;
-    QVERIFY(FillReport(project, group, sheet, pictures(project, group), page));
+    QVERIFY(RunGuarded([&] { FillReport(project, group, sheet, pictures(project, group), page); }));
     const QString pdf = m_dir.filePath(QStringLiteral("three.pdf"));
     SheetRenderer::writePdf(pdf, page);
     const QList<TWord> words = pdfWords(pdf);
@@ -190,9 +190,9 @@ void TestReport::twoDoorProjectHidesPicturesThreeToSix() {
     const TProfileGroup group = defaultGroup();
     TProductionSheet sheet;
     sheet.holes[4] = QStringList{QStringLiteral("old")};
-    QCOMPARE(ComputeProductionSheet(project, group, sheet), QString());
+    QCOMPARE(refusalOf([&] { ComputeProductionSheet(project, group, sheet); }), QString());
     TReportPage page;
-    QVERIFY(FillReport(project, group, sheet, pictures(project, group), page));
+    QVERIFY(RunGuarded([&] { FillReport(project, group, sheet, pictures(project, group), page); }));
     QCOMPARE(page.pictureHeights[2], 300);
     for (int door = 3; door <= 6; ++door) {
         QCOMPARE(page.pictureHeights[door], 0);
@@ -274,7 +274,7 @@ void TestReport::fillRefusesAnUndesignedDoorOne() {
                                {QStringLiteral("102"), QStringLiteral("102")});
     TReportPage page;
     TScriptedMessages messages;
-    QVERIFY(!FillReport(project, defaultGroup(), TProductionSheet(), {}, page));
+    QVERIFY(!RunGuarded([&] { FillReport(project, defaultGroup(), TProductionSheet(), {}, page); }));
     QCOMPARE(messages.shown, QStringList{QStringLiteral("Lütfen Ölçülendirme Yapınız !")});
     QCOMPARE(page.orderName, QString());
 }

@@ -17,6 +17,7 @@ private slots:
     void init() { Clock::setFixedToday(QDate(2026, 12, 10)); }
     void cleanup() { Clock::setFixedToday(QDate()); }
     void startupLoadsGroupListsAndPrices();
+    void statusDateWritesDayAndMonthWithTwoDigits();
     void emptyProfileColourListLeavesNoSelection();
     void startupFailureStopsAtItsStep_data();
     void startupFailureStopsAtItsStep();
@@ -44,6 +45,15 @@ void TestSession::startupLoadsGroupListsAndPrices() {
     QCOMPARE(session->project.statusText, QStringLiteral("Henüz Hiçbir İşlem Yapmadınız !"));
     QCOMPARE(session->project.doorCount, QStringLiteral("6"));
     QCOMPARE(session->doorImages[6], DoorDrawing::blankDoor());
+}
+
+void TestSession::statusDateWritesDayAndMonthWithTwoDigits() {
+    Clock::setFixedToday(QDate(2027, 1, 5));
+    TTestFolder folder;
+    auto session = folder.makeSession();
+    OnMainWindowShown(*session);
+    QCOMPARE(session->statusDate, QStringLiteral("05.01.2027   "));
+    QCOMPARE(DisplayDate::text(session->project.deliveryDate), QStringLiteral("05.01.2027"));
 }
 
 void TestSession::emptyProfileColourListLeavesNoSelection() {

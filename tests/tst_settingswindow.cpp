@@ -25,6 +25,7 @@ private slots:
     void typedValueActsAtOnceAndCloseWritesNothing();
     void neverSavedGroupEmptiesTheEntriesAndSaveWritesIt();
     void addAndRemoveListEntries();
+    void groupChosenHereIsTheNewOrderWindowsGroup();
 
 private:
     void start();
@@ -39,7 +40,7 @@ void TestSettingsWindow::init() {
 // A (re)start of the program with the settings window open.
 void TestSettingsWindow::start() {
     program->start();
-    find<QAction>(program->form.get(), "actionSettings")->trigger();
+    find<QAction>(program->form, "actionSettings")->trigger();
 }
 
 void TestSettingsWindow::cleanup() {
@@ -47,7 +48,7 @@ void TestSettingsWindow::cleanup() {
 }
 
 void TestSettingsWindow::showsTheActiveGroupOnTwoPages() {
-    TForm7* window = program->form->form7();
+    TForm7* window = program->windows->form7();
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Ayarlar"));
     auto* tabs = find<QTabWidget>(window, "PageControl1");
@@ -63,26 +64,26 @@ void TestSettingsWindow::showsTheActiveGroupOnTwoPages() {
 }
 
 void TestSettingsWindow::typedValueActsAtOnceAndCloseWritesNothing() {
-    typeOver(find<QLineEdit>(program->form->form7(), "Edit6"), QStringLiteral("10"));
-    find<QPushButton>(program->form->form7(), "SpeedButton1")->click();
-    QVERIFY(!program->form->form7()->isVisible());
-    find<QAction>(program->form.get(), "actionNew")->trigger();
+    typeOver(find<QLineEdit>(program->windows->form7(), "Edit6"), QStringLiteral("10"));
+    find<QPushButton>(program->windows->form7(), "SpeedButton1")->click();
+    QVERIFY(!program->windows->form7()->isVisible());
+    find<QAction>(program->form, "actionNew")->trigger();
     QCOMPARE(program->session->project.doorHeight, QStringLiteral("190"));
     start(); // a restart brings back the stored value
-    QCOMPARE(find<QLineEdit>(program->form->form7(), "Edit6")->text(), QStringLiteral("3,5"));
+    QCOMPARE(find<QLineEdit>(program->windows->form7(), "Edit6")->text(), QStringLiteral("3,5"));
 }
 
 void TestSettingsWindow::neverSavedGroupEmptiesTheEntriesAndSaveWritesIt() {
-    choose(find<QComboBox>(program->form->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 3"));
+    choose(find<QComboBox>(program->windows->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 3"));
     for (int i = 1; i <= 17; ++i)
-        QCOMPARE(find<QLineEdit>(program->form->form7(), qPrintable(QStringLiteral("Edit%1").arg(i)))->text(),
+        QCOMPARE(find<QLineEdit>(program->windows->form7(), qPrintable(QStringLiteral("Edit%1").arg(i)))->text(),
                  QString());
-    typeOver(find<QLineEdit>(program->form->form7(), "Edit1"), QStringLiteral("2,2"));
-    typeOver(find<QLineEdit>(program->form->form7(), "Edit17"), QStringLiteral("Şahin Alüminyum"));
-    find<QPushButton>(program->form->form7(), "SpeedButton2")->click();
+    typeOver(find<QLineEdit>(program->windows->form7(), "Edit1"), QStringLiteral("2,2"));
+    typeOver(find<QLineEdit>(program->windows->form7(), "Edit17"), QStringLiteral("Şahin Alüminyum"));
+    find<QPushButton>(program->windows->form7(), "SpeedButton2")->click();
     QCOMPARE(program->messages.asked,
              QStringList{QStringLiteral("Ayarların Aktif Olabilmesi İçin Programı Kapatıp Açmanız Gereklidir !")});
-    QVERIFY(!program->form->form7()->isVisible());
+    QVERIFY(!program->windows->form7()->isVisible());
     QSettings stored(program->folder.settingsFile(), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("P3/top")).toString(), QStringLiteral("2,2"));
     QCOMPARE(stored.value(QStringLiteral("P3/firma")).toString(), QStringLiteral("Şahin Alüminyum"));
@@ -91,7 +92,7 @@ void TestSettingsWindow::neverSavedGroupEmptiesTheEntriesAndSaveWritesIt() {
 }
 
 void TestSettingsWindow::addAndRemoveListEntries() {
-    TForm7* window = program->form->form7();
+    TForm7* window = program->windows->form7();
     program->messages.inputs = {QStringLiteral("Çağla Yeşili")};
     find<QPushButton>(window, "Ekle1")->click();
     find<QPushButton>(window, "Ekle1")->click(); // cancelled: an empty entry
@@ -110,9 +111,15 @@ void TestSettingsWindow::addAndRemoveListEntries() {
              (QStringList{"Eloksal Gümüş", "Bronz", "Çağla Yeşili", ""}));
     QCOMPARE(TextListFile::read(program->folder.dbFile(QStringLiteral("2.txt"))), QStringList{QStringLiteral("Slim")});
     // the main window's choices change only at the next start
-    QCOMPARE(find<QComboBox>(program->form.get(), "ComboBox2")->count(), 2);
+    QCOMPARE(find<QComboBox>(program->form, "ComboBox2")->count(), 2);
     start();
-    QCOMPARE(find<QComboBox>(program->form.get(), "ComboBox2")->count(), 4);
+    QCOMPARE(find<QComboBox>(program->form, "ComboBox2")->count(), 4);
+}
+
+void TestSettingsWindow::groupChosenHereIsTheNewOrderWindowsGroup() {
+    choose(find<QComboBox>(program->windows->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(program->session->project.profileGroupName, QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QComboBox>(program->windows->form4(), "ComboBox2")->currentText(), QStringLiteral("Profil Grubu 2"));
 }
 
 QTEST_MAIN(TestSettingsWindow)

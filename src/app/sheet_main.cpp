@@ -10,6 +10,7 @@
 #include "production/SheetJson.h"
 #include "production/SheetRenderer.h"
 #include "records/ProjectFile.h"
+#include "session/Resources.h"
 
 #include <QGuiApplication>
 
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietQtMessages);
     QGuiApplication app(argc, argv);
+    RegisterResources();
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
         std::fputs(k_help, stdout);
@@ -74,11 +76,7 @@ int main(int argc, char* argv[]) {
         TProjectFileContent content = ProjectFile::read(args.first());
         TProductionSheet sheet;
         TCostTable costTable;
-        const QString stopped = ComputeProductionSheet(content.project, content.group, sheet, &costTable);
-        if (!stopped.isEmpty()) {
-            printError(stopped);
-            return 1;
-        }
+        ComputeProductionSheet(content.project, content.group, sheet, &costTable);
         if (pdfPath.isEmpty()) {
             const QByteArray json = SheetToJson(sheet);
             std::fwrite(json.constData(), 1, json.size(), stdout);
@@ -91,7 +89,7 @@ int main(int argc, char* argv[]) {
             if (!content.project.divisionCount(door).isEmpty())
                 RedrawDoorImage(content.project, content.group, door, pictures[door]);
         TReportPage page;
-        if (!FillReport(content.project, content.group, sheet, pictures, page)) return 1;
+        FillReport(content.project, content.group, sheet, pictures, page);
         SheetRenderer::writePdf(pdfPath, page);
         return 0;
     } catch (const DoravelError& error) {

@@ -1,8 +1,9 @@
 #include "design/DivisionEditor.h"
 
 #include "design/DoorDrawing.h"
+#include "design/LockSet.h"
+#include "model/Errors.h"
 #include "model/Guard.h"
-#include "model/Messages.h"
 #include "model/NumberText.h"
 #include "settings/ProfileGroup.h"
 
@@ -10,9 +11,7 @@ using NumberText::round2Text;
 using NumberText::toFloat;
 
 int TDivisionEditor::countNumber() const {
-    bool ok = false;
-    const int n = count.toInt(&ok);
-    return ok && n >= 1 && n <= 6 ? n : 0;
+    return NumberText::countIn(count, 1, 6).value_or(0);
 }
 
 void FillDivisionSizes(TDivisionEditor& editor, const TProfileGroup& group, const QString& doorHeight) {
@@ -35,12 +34,11 @@ void FillDivisionSizes(TDivisionEditor& editor, const TProfileGroup& group, cons
                                                              : width - widthAllowance - (n - 1) * (mver + incover);
     const double commonSize = running == TDimension::Height ? width - widthAllowance : height - heightAllowance;
 
-    double fixed = 0;
-    for (int division : editor.lockedSet(running))
-        fixed += toFloat(editor.rows[division].size(running));
+    const double fixed = LockSet::lockedSum(editor.lockedSet(running),
+                                            [&](int division) { return editor.rows[division].size(running); });
     const QList<int>& unlocked = editor.unlockedSet(running);
     if (unlocked.isEmpty()) return;
-    const QString share = round2Text((runningSize - fixed) / unlocked.size());
+    const QString share = LockSet::share(runningSize - fixed, unlocked.size());
     const QString commonText = round2Text(commonSize);
     for (int division : unlocked)
         editor.rows[division].size(running) = share;
@@ -53,10 +51,8 @@ bool ToggleDivisionLock(TDivisionEditor& editor, int division, TDimension dimens
     FillDivisionSizes(editor, group, doorHeight);
     TDivisionRow& row = editor.rows[division];
     if (set) {
-        bool othersLocked = true;
-        for (int other = 1; other <= editor.countNumber(); ++other)
-            if (other != division && !editor.rows[other].locked(dimension)) othersLocked = false;
-        if (othersLocked) {
+        const auto isLocked = [&](int other) { return editor.rows[other].locked(dimension); };
+        if (!LockSet::leavesOneFree(division, editor.countNumber(), isLocked)) {
             row.locked(dimension) = false;
             row.readOnly(dimension) = true;
             return false; // the last unlocked entry of the running dimension stays computed
@@ -189,7 +185,7 @@ void DrawDoorPreview(TDivisionEditor& editor, const TProfileGroup& group, const 
 }
 
 void OpenDivisionEditor(TDivisionEditor& editor, const TProject& project, const TProfileGroup& group) {
-    editor.door = project.hangikapak.toInt();
+    editor.door = NumberText::countIn(project.hangikapak, 0, 6).value_or(0); // empty: all doors
     if (editor.door != 0) editor.title = DivisionEditorTexts::doorTitle(editor.door);
     const int storedDoor = editor.door == 0 ? 1 : editor.door;
     const QString& doorHeight = project.doorHeight;
@@ -229,15 +225,11 @@ void OpenDivisionEditor(TDivisionEditor& editor, const TProject& project, const 
     DrawDoorPreview(editor, group, doorHeight);
 }
 
-bool RequestDivisionEditor(TDivisionEditor& editor, TProject& project, int door) {
-    if (project.openingWidth.isEmpty() || project.openingHeight.isEmpty()) {
-        TMessages::showMessage(DivisionEditorTexts::missingOpening);
-        return false;
-    }
+void RequestDivisionEditor(TDivisionEditor& editor, TProject& project, int door) {
+    if (project.openingWidth.isEmpty() || project.openingHeight.isEmpty()) throw TRefusal(ProjectTexts::missingOpening);
     if (door == 0) editor.title = DivisionEditorTexts::allDoorsTitle;
     editor.kapakeni = project.doorWidths[door == 0 ? 1 : door];
     project.hangikapak = QString::number(door);
-    return true;
 }
 
 namespace {
@@ -262,7 +254,7 @@ void ConfirmDivisionEditor(TDivisionEditor& editor, TProject& project, std::arra
         for (int door = 1; door <= 6; ++door)
             for (int column = 1; column < TProject::DoorColumns; ++column)
                 project.cell(door, column).clear();
-        const int doorCount = project.doorCount.toInt();
+        const int doorCount = NumberText::countIn(project.doorCount, 2, 6).value_or(0);
         for (int door = 1; door <= doorCount && door <= 6; ++door)
             writeDoor(editor, project, door);
         for (int door = 1; door <= 6; ++door) {

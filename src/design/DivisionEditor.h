@@ -78,8 +78,8 @@ void DrawDoorPreview(TDivisionEditor& editor, const TProfileGroup& group, const 
 
 // Opening for door 0..6: the opener has set project.hangikapak and the door width (kapakeni).
 void OpenDivisionEditor(TDivisionEditor& editor, const TProject& project, const TProfileGroup& group);
-// Asks for the editor from the main window; false (after the message) when the opening size is missing.
-bool RequestDivisionEditor(TDivisionEditor& editor, TProject& project, int door);
+// Asks for the editor from the main window; refuses when the opening size is missing.
+void RequestDivisionEditor(TDivisionEditor& editor, TProject& project, int door);
 // OK: writes the working values into the project and the main window's pictures.
 void ConfirmDivisionEditor(TDivisionEditor& editor, TProject& project, std::array<QImage, 7>& doorImages);
 
@@ -89,5 +89,4 @@ inline const QString allDoorsNewTitle = QStringLiteral("Bütün Kapakların Böl
 inline QString doorTitle(int door) {
     return QStringLiteral("%1. Kapağın Bölme Ölçülerini Düzenle").arg(door);
 }
-inline const QString missingOpening = QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !");
 } // namespace DivisionEditorTexts

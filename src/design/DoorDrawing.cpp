@@ -7,16 +7,11 @@
 #include <cmath>
 #include <cstring>
 
-static void initDoravelResources() {
-    Q_INIT_RESOURCE(resources);
-}
-
 namespace DoorDrawing {
 
 namespace {
 
 QImage loadStock(const char* path) {
-    initDoravelResources();
     QImage image(QString::fromLatin1(path));
     Q_ASSERT(!image.isNull());
     return image.convertToFormat(QImage::Format_RGB888);

@@ -1,19 +1,24 @@
 #include "design/NewOrder.h"
 
+#include "design/LockSet.h"
 #include "model/Clock.h"
+#include "model/Errors.h"
 #include "model/Guard.h"
 #include "model/Messages.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "settings/ProfileGroup.h"
+#include "settings/ProfileGroupChoice.h"
 #include "settings/ProfileStore.h"
 
 using NumberText::toFloat;
 
 int TNewOrder::doorCountNumber() const {
-    bool ok = false;
-    const int count = doorCount.toInt(&ok);
-    return ok && count >= 2 && count <= 6 ? count : 0;
+    return NumberText::countIn(doorCount, 2, 6).value_or(0);
+}
+
+int TNewOrder::doorOf(const QString& name) {
+    return NumberText::toCount(name.mid(1), 1, 6);
 }
 
 int OverlapFactor(int doorCount) {
@@ -34,17 +39,15 @@ int OverlapFactor(int doorCount) {
 }
 
 void DistributeDoorWidths(TNewOrder& order, const TProfileGroup& group, TProject& project) {
-    const double overlap = group.number(TProfileGroup::outside) * OverlapFactor(order.doorCount.toInt());
+    const double overlap = group.number(TProfileGroup::outside) * OverlapFactor(order.doorCountNumber());
     project.doorHeight = NumberText::round2Text(toFloat(order.height) - group.number(TProfileGroup::work));
     const double total = NumberText::round2(toFloat(order.width) + overlap);
     TGuardScope guard(order.editkontrol);
-    double locked = 0;
-    for (const QString& name : order.lockedDoors)
-        locked += toFloat(order.widths[name.mid(1).toInt()]);
-    const double rest = total - locked;
-    const auto freeCount = order.freeDoors.size();
+    const auto widthOf = [&order](const QString& name) { return order.widths[TNewOrder::doorOf(name)]; };
+    const QString share =
+        LockSet::share(total - LockSet::lockedSum(order.lockedDoors, widthOf), order.freeDoors.size());
     for (const QString& name : order.freeDoors)
-        order.widths[name.mid(1).toInt()] = NumberText::round2Text(rest / freeCount);
+        order.widths[TNewOrder::doorOf(name)] = share;
 }
 
 void OpenNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project) {
@@ -78,10 +81,8 @@ bool SetNewOrderDoorLock(TNewOrder& order, int door, bool ticked, const TProfile
     const QString name = TNewOrder::doorName(door);
     if (ticked) {
         if (order.locked[door]) return true;
-        bool othersLocked = true;
-        for (int other = 1; other <= order.doorCountNumber(); ++other)
-            if (other != door && !order.locked[other]) othersLocked = false;
-        if (othersLocked) return false; // at least one door always stays free
+        if (!LockSet::leavesOneFree(door, order.doorCountNumber(), [&order](int d) { return order.locked[d]; }))
+            return false;
         order.locked[door] = true;
         order.freeDoors.removeAll(name);
         order.lockedDoors << name;
@@ -113,8 +114,7 @@ namespace {
 
 void changeGroup(TNewOrder& order, const QString& groupName, const TProfileStore& store, TProfileGroup& group,
                  TProject& project, bool mayFallBack) {
-    project.profileGroupName = groupName;
-    LoadProfileGroup(store, groupName, group);
+    ChooseProfileGroup(store, groupName, group, project);
     if (!group.text(TProfileGroup::top).isEmpty()) {
         DistributeDoorWidths(order, group, project);
         return;
@@ -136,12 +136,10 @@ void ChangeNewOrderProfileGroup(TNewOrder& order, const QString& groupName, cons
     changeGroup(order, groupName, store, group, project, !isGroupOne);
 }
 
-bool ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project, const QStringList& profileColours,
+void ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project, const QStringList& profileColours,
                      const QStringList& profileModels) {
-    if (order.orderName.isEmpty() || order.width == QLatin1String("0") || order.height == QLatin1String("0")) {
-        TMessages::showMessage(NewOrderTexts::missingData);
-        return false;
-    }
+    if (order.orderName.isEmpty() || order.width == QLatin1String("0") || order.height == QLatin1String("0"))
+        throw TRefusal(NewOrderTexts::missingData);
     DistributeDoorWidths(order, group, project);
     project.orderName = order.orderName;
     project.openingWidth = order.width;
@@ -157,5 +155,4 @@ bool ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& pro
     project.assemblyKind = ProjectTexts::assemblyKinds().first();
     project.dolapadet = QStringLiteral("1");
     if (!project.doorsEqual) TMessages::showMessage(NewOrderTexts::pickDoor);
-    return true;
 }

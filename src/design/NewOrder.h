@@ -28,6 +28,7 @@ struct TNewOrder {
     int doorCountNumber() const; // 0 for a text that is not 2..6
 
     static QString doorName(int door) { return QStringLiteral("k%1").arg(door); }
+    static int doorOf(const QString& name); // "k3" → 3
 };
 
 // Door height and the widths of the free doors from the opening and the active group.
@@ -54,9 +55,9 @@ void EditNewOrderOpening(TNewOrder& order, const QString& width, const QString& 
 void ChangeNewOrderProfileGroup(TNewOrder& order, const QString& groupName, const TProfileStore& store,
                                 TProfileGroup& group, TProject& project);
 
-// OK: checks, distributes and writes the order into the project. Returns false when the window stays
-// open (the missing-data message was shown). The header choices go back to their first entries.
-bool ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project, const QStringList& profileColours,
+// OK: checks, distributes and writes the order into the project; refuses (the window stays open)
+// without an order name or with a zero size. The header choices go back to their first entries.
+void ConfirmNewOrder(TNewOrder& order, const TProfileGroup& group, TProject& project, const QStringList& profileColours,
                      const QStringList& profileModels);
 
 namespace NewOrderTexts {

@@ -1,6 +1,7 @@
 #include "design/SubDivisionEditor.h"
 
 #include "design/DivisionEditor.h"
+#include "design/LockSet.h"
 #include "model/Guard.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
@@ -43,11 +44,8 @@ void FillSubDivisionSizes(TSubDivisionEditor& sub, const TProfileGroup& group, c
     const double middle =
         group.number(direction == ProjectTexts::horizontal ? TProfileGroup::mhor : TProfileGroup::mver);
     const double gap = NumberText::toInt(sub.bolmeadet) * (middle + group.number(TProfileGroup::incover));
-    double lockedSum = 0;
-    for (int part : sub.lockedParts)
-        lockedSum += toFloat(sub.parts[part].size);
-    const double free = toFloat(sub.bolmeolcu) - gap - lockedSum;
-    const QString share = NumberText::round2Text(free / sub.unlockedParts.size());
+    const double lockedSum = LockSet::lockedSum(sub.lockedParts, [&sub](int part) { return sub.parts[part].size; });
+    const QString share = LockSet::share(toFloat(sub.bolmeolcu) - gap - lockedSum, sub.unlockedParts.size());
     for (int part : sub.unlockedParts)
         sub.parts[part].size = share;
 }
@@ -56,10 +54,7 @@ bool ToggleSubDivisionLock(TSubDivisionEditor& sub, int part, bool set, const TP
                            const QString& direction) {
     TSubPart& entry = sub.parts[part];
     if (set) {
-        bool othersLocked = true;
-        for (int other = 1; other <= sub.partCount(); ++other)
-            if (other != part && !sub.parts[other].locked) othersLocked = false;
-        if (othersLocked) {
+        if (!LockSet::leavesOneFree(part, sub.partCount(), [&sub](int other) { return sub.parts[other].locked; })) {
             entry.locked = false;
             entry.readOnly = true;
             return false;

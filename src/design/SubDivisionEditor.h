@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Project.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,7 +15,7 @@ struct TSubPart {
     bool locked = false;
     QString size;
     bool readOnly = true;
-    QString kind = QStringLiteral("Panel");
+    QString kind = ProjectTexts::panel;
     QString name;
 };
 

@@ -12,6 +12,6 @@ void Clock::setFixedToday(const QDate& date) {
     g_fixed = date;
 }
 
-QString DisplayDate::text(const QDate& date, QLocale::FormatType format) {
-    return QLocale(QLocale::Turkish, QLocale::Turkey).toString(date, format);
+QString DisplayDate::text(const QDate& date) {
+    return date.toString(format);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDate>
-#include <QLocale>
+#include <QString>
 
 // Today's date for everything the program stamps with "today"; a test can fix it.
 class Clock {
@@ -10,7 +10,9 @@ public:
     static void setFixedToday(const QDate& date); // an invalid date returns to the system clock
 };
 
-// Dates as the workshop reads them: the Turkish short date format, 10.12.2026.
+// Dates as the workshop reads them, the same in every picker, label and printed text: the Turkish
+// short form with two-digit day and month, 05.01.2027.
 namespace DisplayDate {
-QString text(const QDate& date, QLocale::FormatType format = QLocale::ShortFormat);
-}
+inline const QString format = QStringLiteral("dd.MM.yyyy");
+QString text(const QDate& date);
+} // namespace DisplayDate

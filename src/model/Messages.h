@@ -31,6 +31,6 @@ public:
     }
 };
 
-// The event boundary: runs one operation and shows the message of any failure it raises.
-// Returns false when the operation failed.
+// The event boundary: runs one operation and shows the message of any failure it raises, a
+// refusal as a plain message. Returns false when the operation failed or was refused.
 bool RunGuarded(const std::function<void()>& operation);

@@ -136,4 +136,19 @@ int roundPixel(double value) {
     return static_cast<int>(std::nearbyint(std::clamp(value, -far, far)));
 }
 
+std::optional<int> countIn(const QString& text, int lowest, int highest) {
+    try {
+        const int value = toInt(text);
+        if (value >= lowest && value <= highest) return value;
+    } catch (const EConvertError&) {
+    }
+    return std::nullopt;
+}
+
+int toCount(const QString& text, int lowest, int highest) {
+    const std::optional<int> value = countIn(text, lowest, highest);
+    if (!value) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return *value;
+}
+
 } // namespace NumberText

@@ -11,6 +11,8 @@ inline const QString statusIdle = QStringLiteral("Henüz Hiçbir İşlem Yapmad�
 inline const QString statusEntered = QStringLiteral("Henüz Ölçülendirme Yapmadınız!");
 inline const QString statusDesigned = QStringLiteral("Ölçülendirme Yapıldı , Yazıcıdan Çıktı Alabilirsiniz !");
 inline const QString recordNew = QStringLiteral("yeni");
+// The check of every command that needs the opening size.
+inline const QString missingOpening = QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !");
 inline const QString horizontal = QStringLiteral("Yatay");
 inline const QString vertical = QStringLiteral("Dikey");
 inline const QString panel = QStringLiteral("Panel");

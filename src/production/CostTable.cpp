@@ -1,6 +1,6 @@
 #include "production/CostTable.h"
 
-#include "model/Messages.h"
+#include "model/Errors.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "production/ProductionSheet.h"
@@ -30,9 +30,18 @@ QString TCostTable::unitPriceCaption(int line) {
     return QString::fromUtf8(captions[line]);
 }
 
+namespace {
+
+// A line's total: unit price times quantity, rounded to hundredths.
+void computeLineTotal(TCostTable& table, int line) {
+    table.totals[line] = round2Text(toFloat(table.unitPrices[line]) * toFloat(table.quantities[line]));
+}
+
+} // namespace
+
 void RecalculateCosts(TCostTable& table) {
     for (int line = 0; line < TCostTable::LineCount; ++line)
-        table.totals[line] = round2Text(toFloat(table.unitPrices[line]) * toFloat(table.quantities[line]));
+        computeLineTotal(table, line);
     double sum = 0;
     for (const QString& total : table.totals)
         sum += toFloat(total);
@@ -40,14 +49,10 @@ void RecalculateCosts(TCostTable& table) {
 }
 
 bool ShowCostTable(TCostTable& table, const TProject& project, const TProductionSheet& sheet) {
-    if (!project.isDimensioned(1)) {
-        TMessages::showMessage(CostTexts::needsPreview);
-        return false;
-    }
+    if (!project.isDimensioned(1)) throw TRefusal(CostTexts::needsPreview);
     if (sheet.totalWeight.isEmpty()) return false;
     table.quantities[TCostTable::Aluminium] = round2Text(toFloat(sheet.totalWeight) / 100);
-    table.totals[TCostTable::Aluminium] =
-        round2Text(toFloat(table.unitPrices[TCostTable::Aluminium]) * toFloat(table.quantities[TCostTable::Aluminium]));
+    computeLineTotal(table, TCostTable::Aluminium);
     if (!table.visible) {
         table.visible = true;
         RecalculateCosts(table);

@@ -24,7 +24,8 @@ struct TCostTable {
 
 // Line totals and grand total from the fields as they stand; stops at the first field that is not a number.
 void RecalculateCosts(TCostTable& table);
-// The cost command. Returns true when the window is to be shown.
+// The cost command: refuses before a print preview of a designed door 1; returns true when the
+// window is to be shown (an empty weight stops silently).
 bool ShowCostTable(TCostTable& table, const TProject& project, const TProductionSheet& sheet);
 // The operator changed a unit price; a non-empty text recomputes.
 void EditUnitPrice(TCostTable& table, int line, const QString& text);

@@ -19,11 +19,10 @@ QString hole(int k, double position) {
 void BuildHoleLists(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet) {
     for (QStringList& list : sheet.holes)
         list.clear();
-    sheet.delikliste.clear();
     const int doors = NumberText::toInt(project.doorCount);
     for (int door = 1; door <= doors && door <= 6; ++door) {
         QStringList& list = sheet.holes[door];
-        sheet.delikliste.clear();
+        QStringList delikliste; // the split holes, after the division holes
         const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
         if (!horizontal && project.direction(door) != ProjectTexts::vertical) continue;
         const double ic = group.number(TProfileGroup::incover);
@@ -52,12 +51,12 @@ void BuildHoleLists(const TProject& project, const TProfileGroup& group, TProduc
             const TSplitRow& split = project.splitTable(door)[q];
             const QString& separators = split[10];
             if (separators != QLatin1String("1") && separators != QLatin1String("2")) continue;
-            sheet.delikliste << QString::number(q) + (horizontal ? QStringLiteral(". Ara Profile Soldan")
-                                                                 : QStringLiteral(". Ara Profile Üstten"));
+            delikliste << QString::number(q) + (horizontal ? QStringLiteral(". Ara Profile Soldan")
+                                                           : QStringLiteral(". Ara Profile Üstten"));
             const double p1 = toFloat(split[1]);
-            sheet.delikliste << hole(1, p1 - 2 * ic);
-            if (separators == QLatin1String("2")) sheet.delikliste << hole(2, p1 + toFloat(split[4]) + 2 * ic);
+            delikliste << hole(1, p1 - 2 * ic);
+            if (separators == QLatin1String("2")) delikliste << hole(2, p1 + toFloat(split[4]) + 2 * ic);
         }
-        list << sheet.delikliste;
+        list << delikliste;
     }
 }

@@ -9,11 +9,6 @@ using NumberText::toFloat;
 
 namespace {
 
-struct TPiece {
-    QString line;
-    QString kind;
-};
-
 QString pieceLine(const QString& width, const QString& height, const QString& material) {
     return width + QStringLiteral("  X  ") + height + QStringLiteral("  -  ") + material;
 }

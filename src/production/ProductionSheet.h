@@ -23,7 +23,6 @@ struct TProductionSheet {
 
     // drilling positions, one list per door slot 1..6
     std::array<QStringList, 7> holes;
-    QStringList delikliste;
 
     // profile lengths (cm) and weights (kg × 100) per kind, and their total
     std::array<QString, KindCount> lengths;

@@ -1,7 +1,8 @@
 #include "production/ReportPage.h"
 
+#include "design/DoorDrawing.h"
 #include "model/Clock.h"
-#include "model/Messages.h"
+#include "model/Errors.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "production/PrintComputation.h"
@@ -34,8 +35,8 @@ void writeLabel(QPainter& painter, const QString& text, int x, int y, bool rotat
 void LabelDoorPictures(const TProject& project, std::array<QImage, 7>& pictures) {
     const double door1 = toFloat(project.doorWidths[1]);
     const double height = toFloat(project.doorHeight);
-    const double sx = 120 / door1;
-    const double sy = 400 / height;
+    const double sx = DoorDrawing::PictureWidth / door1;
+    const double sy = DoorDrawing::PictureHeight / height;
     QFont font(QStringLiteral("Trebuchet MS"));
     font.setPointSize(8);
     const int doors = NumberText::toInt(project.doorCount);
@@ -92,24 +93,21 @@ void LabelDoorPictures(const TProject& project, std::array<QImage, 7>& pictures)
     }
 }
 
-bool FillReport(const TProject& project, const TProfileGroup& group, const TProductionSheet& sheet,
+void FillReport(const TProject& project, const TProfileGroup& group, const TProductionSheet& sheet,
                 const std::array<QImage, 7>& doorImages, TReportPage& page) {
-    if (!project.isDimensioned(1)) {
-        TMessages::showMessage(PrintTexts::notDesigned);
-        return false;
-    }
+    if (!project.isDimensioned(1)) throw TRefusal(PrintTexts::notDesigned);
     for (int door = 1; door <= 6; ++door)
         page.pictures[door] = doorImages[door].copy();
     page.orderName = project.orderName;
     page.cabinetSets = project.dolapadet + QStringLiteral(" Takım");
     page.openingWidth = project.openingWidth + QStringLiteral("  cm");
     page.openingHeight = project.openingHeight + QStringLiteral("  cm");
-    page.deliveryDate = DisplayDate::text(project.deliveryDate, QLocale::ShortFormat);
+    page.deliveryDate = DisplayDate::text(project.deliveryDate);
     page.doorHeight = project.doorHeight;
-    page.panelLines.clear();
-    page.panelCounts.clear();
-    page.glassLines.clear();
-    page.glassCounts.clear();
+    page.panelLines = sheet.panelLines;
+    page.panelCounts = sheet.panelCounts;
+    page.glassLines = sheet.glassLines;
+    page.glassCounts = sheet.glassCounts;
     for (int door = 1; door <= 6; ++door)
         page.doorWidths[door] = project.doorWidths[door];
     page.profileColour = project.profileColour;
@@ -128,19 +126,10 @@ bool FillReport(const TProject& project, const TProfileGroup& group, const TProd
     const int doors = NumberText::toInt(project.doorCount);
     for (int door = 1; door <= 6; ++door)
         page.pictureHeights[door] = door <= 2 || door <= doors ? 300 : 0;
-    page.panelLines = sheet.panelLines;
-    page.panelCounts = sheet.panelCounts;
-    page.glassLines = sheet.glassLines;
-    page.glassCounts = sheet.glassCounts;
-    return true;
 }
 
-bool PrintPreview(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet, TCostTable& costTable,
+void PrintPreview(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet, TCostTable& costTable,
                   const std::array<QImage, 7>& doorImages, TReportPage& page) {
-    const QString stopped = ComputeProductionSheet(project, group, sheet, &costTable);
-    if (!stopped.isEmpty()) {
-        TMessages::showMessage(stopped);
-        return false;
-    }
-    return FillReport(project, group, sheet, doorImages, page);
+    ComputeProductionSheet(project, group, sheet, &costTable);
+    FillReport(project, group, sheet, doorImages, page);
 }

@@ -34,12 +34,12 @@ struct TReportPage {
 // Copies the door pictures with the material names written on them; the originals stay unchanged.
 void LabelDoorPictures(const TProject& project, std::array<QImage, 7>& pictures);
 
-// Fills the page from the project, the settings and the computed sheet. Returns false (after the
-// message) when door 1 is not designed.
-bool FillReport(const TProject& project, const TProfileGroup& group, const TProductionSheet& sheet,
+// Fills the page from the project, the settings and the computed sheet; refuses when door 1 is not
+// designed.
+void FillReport(const TProject& project, const TProfileGroup& group, const TProductionSheet& sheet,
                 const std::array<QImage, 7>& doorImages, TReportPage& page);
 
 // The print preview command up to opening the preview: checks, computations in order, the cost
-// table's quantities, the page. Returns false when a check stopped it (its message was shown).
-bool PrintPreview(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet, TCostTable& costTable,
+// table's quantities, the page. Refuses (TRefusal) when a check stops it.
+void PrintPreview(const TProject& project, const TProfileGroup& group, TProductionSheet& sheet, TCostTable& costTable,
                   const std::array<QImage, 7>& doorImages, TReportPage& page);

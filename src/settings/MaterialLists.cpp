@@ -21,6 +21,14 @@ QString TMaterialLists::promptText(int list) {
     return QString::fromUtf8(prompts[list]);
 }
 
+void TMaterialLists::addAsked(int list) {
+    lists[list] << TMessages::inputQuery(QStringLiteral("Malzeme Ekle"), promptText(list));
+}
+
+void TMaterialLists::remove(int list, int row) {
+    if (row >= 0 && row < lists[list].size()) lists[list].removeAt(row);
+}
+
 void TMaterialLists::load(const TProgramFolder& folder) {
     loaded.fill(false);
     for (int list = 0; list < ListCount; ++list) {

@@ -16,6 +16,12 @@ struct TMaterialLists {
     static QString caption(int list);    // "Profil Renkleri" …
     static QString promptText(int list); // "Profil Rengi" …
 
+    // Adds the entry the operator types at the end of a list; a cancelled prompt gives the empty text,
+    // which is added as an empty entry.
+    void addAsked(int list);
+    // Removes the entry at row; no row (-1) or one past the end removes nothing.
+    void remove(int list, int row);
+
     // Loads each list whose file exists; a missing file leaves its list as it is.
     void load(const TProgramFolder& folder);
     // Writes the three files in order; a failing file stops the save, files before it stay written.

@@ -109,18 +109,19 @@ QString TProfileStore::read(int key, const char* valueName) const {
     return m_settings->value(keyPath(key, valueName)).toString();
 }
 
-bool TProfileStore::hasKey(int key) const {
-    return m_settings->childGroups().contains(QStringLiteral("P%1").arg(key));
+void TProfileStore::write(int key, const char* valueName, const QString& text) {
+    write(key, {{valueName, text}});
 }
 
-void TProfileStore::write(int key, const char* valueName, const QString& text) {
+void TProfileStore::write(int key, const std::vector<std::pair<const char*, QString>>& values) {
     const auto unwritable = [this] {
         return DoravelError(QStringLiteral("Ayarlar kaydedilemedi: %1 yazılamıyor.").arg(m_settings->fileName()));
     };
     const auto damaged = [this] { return DoravelError(StoreTexts::damagedNotWritten(native(m_settings->fileName()))); };
     if (m_damaged || m_settings->status() == QSettings::FormatError) throw damaged();
     if (!m_settings->isWritable()) throw unwritable();
-    m_settings->setValue(keyPath(key, valueName), text);
+    for (const auto& [valueName, text] : values)
+        m_settings->setValue(keyPath(key, valueName), text);
     m_settings->sync();
     if (m_settings->status() == QSettings::FormatError) throw damaged();
     if (m_settings->status() != QSettings::NoError) throw unwritable();
@@ -130,8 +131,10 @@ void EnsureDefaultProfileGroup(TProfileStore& store) {
     const QString notice = store.takeDamageNotice();
     if (!notice.isEmpty()) TMessages::showMessage(notice);
     if (!store.read(1, TProfileGroup::valueName(TProfileGroup::top)).isEmpty()) return;
+    std::vector<std::pair<const char*, QString>> values;
     for (int value = 0; value < TProfileGroup::firma; ++value)
-        store.write(1, TProfileGroup::valueName(value), TProfileGroup::defaultText(value));
+        values.emplace_back(TProfileGroup::valueName(value), TProfileGroup::defaultText(value));
+    store.write(1, values);
 }
 
 void LoadStartupProfileGroup(const TProfileStore& store, TProfileGroup& active) {
@@ -149,8 +152,10 @@ void LoadProfileGroup(const TProfileStore& store, const QString& groupName, TPro
 void SaveProfileGroup(TProfileStore& store, const QString& groupName, const TProfileGroup& active) {
     const int key = ProfileGroupNames::keyNumber(groupName);
     if (key == 0) return;
+    std::vector<std::pair<const char*, QString>> values;
     for (int value = 0; value < TProfileGroup::ValueCount; ++value)
-        store.write(key, TProfileGroup::valueName(value), active.text(value));
+        values.emplace_back(TProfileGroup::valueName(value), active.text(value));
+    store.write(key, values);
 }
 
 QString StoreTexts::damagedSetAside(const QString& path, const QString& aside) {

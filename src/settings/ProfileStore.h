@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QSettings;
 
@@ -23,9 +25,10 @@ public:
 
     // A missing key or value reads as the empty text.
     QString read(int key, const char* valueName) const;
-    bool hasKey(int key) const;
     // Throws DoravelError with the store's message when it cannot be written.
     void write(int key, const char* valueName, const QString& text);
+    // Several values of one key, written out once.
+    void write(int key, const std::vector<std::pair<const char*, QString>>& values);
 
     // What the operator is told once about a damaged store set aside at opening; empty otherwise.
     // Taking it empties it.

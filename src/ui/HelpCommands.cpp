@@ -1,6 +1,6 @@
 #include "ui/HelpCommands.h"
 
-#include "app/Help.h"
+#include "session/Help.h"
 #include "model/Messages.h"
 #include "ui/HelpWindow.h"
 #include "ui/Unit12.h"

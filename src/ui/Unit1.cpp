@@ -1,14 +1,10 @@
 #include "ui/Unit1.h"
 
-#include "app/Session.h"
+#include "design/DoorDrawing.h"
+#include "model/Clock.h"
 #include "model/Messages.h"
-#include "ui/HelpCommands.h"
-#include "ui/Unit10.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
-#include "ui/Unit4.h"
-#include "ui/Unit5.h"
-#include "ui/Unit7.h"
+#include "model/NumberText.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QAction>
@@ -43,33 +39,11 @@ TForm1::TForm1(TSession& session, QWidget* parent) : QMainWindow(parent), m_sess
     buildDoorArea();
     buildStatusBar();
     OnMainWindowCreated(m_session);
-
-    // The other windows, each once, in the start-up order.
-    m_form2 = new TForm2(m_session);
-    m_form3 = new TForm3(m_session);
-    m_form4 = new TForm4(m_session);
-    m_form5 = new TForm5(m_session);
-    m_form7 = new TForm7(m_session);
-    m_form10 = new TForm10(m_session);
-    m_form2->setSubDivisionEditor(m_form10);
-    m_form10->setDivisionEditor(m_form2);
-    connect(m_form2, &TForm2::confirmed, this, [this] {
-        refresh();
-        Widgets::bringToFront(this);
-    });
-    connect(m_form4, &TForm4::projectChanged, this, &TForm1::refresh);
-    connect(m_form4, &TForm4::closed, this, [this] { Widgets::bringToFront(this); });
-    connect(m_form4, &TForm4::profileGroupChanged, m_form7, &TForm7::refresh);
+    TSessionEvents& events = m_session.events;
+    for (auto changed :
+         {&TSessionEvents::projectReplaced, &TSessionEvents::projectChanged, &TSessionEvents::listsChanged})
+        connect(&events, changed, this, &TForm1::refresh);
     refresh();
-}
-
-TForm1::~TForm1() {
-    delete m_form10;
-    delete m_form7;
-    delete m_form5;
-    delete m_form4;
-    delete m_form3;
-    delete m_form2;
 }
 
 void TForm1::buildActions() {
@@ -131,7 +105,7 @@ void TForm1::buildActions() {
     bar->addSeparator();
     m_measureAction = action(QStringLiteral("toolMeasure"), QStringLiteral("Ölçülendir"), "measure");
     m_measureAction->setToolTip(QStringLiteral("Ölçülendir"));
-    connect(m_measureAction, &QAction::triggered, this, [this] { openDivisionEditor(0); });
+    connect(m_measureAction, &QAction::triggered, this, [this] { emit divisionEditorRequested(0); });
     bar->addAction(m_measureAction);
     bar->widgetForAction(m_measureAction)->setFixedSize(40, 40);
     bar->addSeparator();
@@ -157,14 +131,13 @@ void TForm1::buildActions() {
     m_toolBar = bar;
 
     connect(newAction, &QAction::triggered, this, &TForm1::newProject);
-    connect(printAction, &QAction::triggered, this, &TForm1::printPreview);
+    connect(printAction, &QAction::triggered, this, &TForm1::printRequested);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(m_measureMenu, &QAction::triggered, this, [this] { openDivisionEditor(0); });
-    connect(costAction, &QAction::triggered, this, &TForm1::showCostTable);
-    connect(settingsAction, &QAction::triggered, this, &TForm1::showSettings);
-    auto* helpCommands = new THelpCommands(m_session.folder, this);
-    connect(helpAction, &QAction::triggered, helpCommands, &THelpCommands::showHelp);
-    connect(aboutAction, &QAction::triggered, helpCommands, &THelpCommands::showAbout);
+    connect(m_measureMenu, &QAction::triggered, this, [this] { emit divisionEditorRequested(0); });
+    connect(costAction, &QAction::triggered, this, &TForm1::costTableRequested);
+    connect(settingsAction, &QAction::triggered, this, &TForm1::settingsRequested);
+    connect(helpAction, &QAction::triggered, this, &TForm1::helpRequested);
+    connect(aboutAction, &QAction::triggered, this, &TForm1::aboutRequested);
     // The order list, saving and the customer list come with the order records.
 }
 
@@ -192,7 +165,7 @@ void TForm1::buildDoorArea() {
     m_orderName->setFont(bold);
     m_deliveryDate = new QDateEdit(area);
     m_deliveryDate->setObjectName(QStringLiteral("DateTimePicker1"));
-    m_deliveryDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_deliveryDate->setDisplayFormat(DisplayDate::format);
     m_deliveryDate->setGeometry(row(QStringLiteral("Teslim Tarihi")));
     m_deliveryDate->setReadOnly(true);
     m_deliveryDate->setButtonSymbols(QAbstractSpinBox::NoButtons);
@@ -219,14 +192,16 @@ void TForm1::buildDoorArea() {
     for (int door = 1; door <= 6; ++door) {
         auto* image = new TClickableImage(area);
         image->setObjectName(QStringLiteral("Image%1").arg(door));
-        image->setGeometry(DoorLeft + (door - 1) * 128, DoorTop, 120, 400);
+        image->setGeometry(DoorLeft + (door - 1) * 128, DoorTop, DoorDrawing::PictureWidth, DoorDrawing::PictureHeight);
         connect(image, &TClickableImage::doubleClicked, this, [this, door] {
             // The door pictures answer only while the doors are designed one by one.
-            if (m_doorArea->isEnabled() && !m_session.project.doorsEqual) openDivisionEditor(door);
+            if (m_doorArea->isEnabled() && !m_session.project.doorsEqual) emit divisionEditorRequested(door);
         });
         m_images[door] = image;
-        m_widths[door] = edit(area, QStringLiteral("k%1").arg(door),
-                              QRect(DoorLeft + (door - 1) * 128, DoorTop + 408, 120, 24), true);
+        m_widths[door] = edit(
+            area, QStringLiteral("k%1").arg(door),
+            QRect(DoorLeft + (door - 1) * 128, DoorTop + DoorDrawing::PictureHeight + 8, DoorDrawing::PictureWidth, 24),
+            true);
         m_widths[door]->setFont(bold);
         m_widths[door]->setAlignment(Qt::AlignCenter);
     }
@@ -235,7 +210,7 @@ void TForm1::buildDoorArea() {
     auto* printButton = new QPushButton(QStringLiteral("Yazdır"), area);
     printButton->setObjectName(QStringLiteral("Button1"));
     printButton->hide();
-    connect(printButton, &QPushButton::clicked, this, &TForm1::printPreview);
+    connect(printButton, &QPushButton::clicked, this, &TForm1::printRequested);
 
     auto* logo = new TClickableImage(area);
     logo->setObjectName(QStringLiteral("Image7"));
@@ -289,11 +264,10 @@ void TForm1::showEvent(QShowEvent* event) {
     // Without a window manager a maximised state is not applied: take the screen ourselves.
     if (QScreen* current = screen()) setGeometry(current->availableGeometry());
     RunGuarded([this] { OnMainWindowShown(m_session); });
-    m_form2->refresh();
-    m_form5->refresh();
-    m_form7->refresh();
-    m_form10->refresh();
-    refresh();
+    // A failing step leaves what the steps before it loaded: every window shows that.
+    emit m_session.events.listsChanged();
+    emit m_session.events.profileGroupChanged();
+    emit m_session.events.projectReplaced();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -303,12 +277,11 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::ShowDoorCount(const QString& count) {
-    bool ok = false;
-    const int n = count.toInt(&ok);
-    if (!ok || n < 2 || n > 6) return;
+    const std::optional<int> n = NumberText::countIn(count, 2, 6);
+    if (!n) return;
     for (int door = 1; door <= 6; ++door) {
-        m_images[door]->setVisible(door <= n);
-        m_widths[door]->setVisible(door <= n);
+        m_images[door]->setVisible(door <= *n);
+        m_widths[door]->setVisible(door <= *n);
     }
 }
 
@@ -350,29 +323,6 @@ void TForm1::newProject() {
     bool confirmed = false;
     RunGuarded([&] { confirmed = NewProject(m_session); });
     if (!confirmed) return;
-    refresh();
-    m_form2->refresh();
-    m_form4->openForNew();
-}
-
-void TForm1::openDivisionEditor(int door) {
-    // While the editor is open it keeps its door and width: a second request only brings it forward,
-    // so the design in progress is neither lost nor refilled with another door's width.
-    if (m_form2->isVisible()) {
-        Widgets::bringToFront(m_form2);
-        return;
-    }
-    if (RequestDivisionEditor(m_session.divisionEditor, m_session.project, door)) m_form2->open();
-}
-
-void TForm1::printPreview() {
-    m_form3->printPreview();
-}
-
-void TForm1::showCostTable() {
-    m_form5->showCostTable();
-}
-
-void TForm1::showSettings() {
-    Widgets::bringToFront(m_form7);
+    emit m_session.events.projectReplaced();
+    emit newOrderRequested();
 }

@@ -13,12 +13,6 @@ class QGroupBox;
 class QLineEdit;
 class QToolBar;
 class QToolButton;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm7;
-class TForm10;
 
 // A picture that reports double-clicks (door pictures, the logo).
 class TClickableImage : public QLabel {
@@ -37,14 +31,6 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(TSession& session, QWidget* parent = nullptr);
-    ~TForm1() override;
-
-    TForm2* form2() const { return m_form2; }
-    TForm3* form3() const { return m_form3; }
-    TForm4* form4() const { return m_form4; }
-    TForm5* form5() const { return m_form5; }
-    TForm7* form7() const { return m_form7; }
-    TForm10* form10() const { return m_form10; }
 
     // Shows the door pictures and widths of doors 1..N, hides the others; any other count changes nothing.
     void ShowDoorCount(const QString& count);
@@ -52,10 +38,16 @@ public:
     void refresh();
 
     void newProject();
-    void openDivisionEditor(int door);
-    void printPreview();
-    void showCostTable();
-    void showSettings();
+
+signals:
+    // The commands answered by the other windows.
+    void newOrderRequested();
+    void divisionEditorRequested(int door); // 0: all doors
+    void printRequested();
+    void costTableRequested();
+    void settingsRequested();
+    void helpRequested();
+    void aboutRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -87,11 +79,4 @@ private:
     QAction* m_measureMenu = nullptr;
     QToolButton* m_aboutButton = nullptr;
     QToolBar* m_toolBar = nullptr;
-
-    TForm2* m_form2 = nullptr;
-    TForm3* m_form3 = nullptr;
-    TForm4* m_form4 = nullptr;
-    TForm5* m_form5 = nullptr;
-    TForm7* m_form7 = nullptr;
-    TForm10* m_form10 = nullptr;
 };

@@ -1,8 +1,7 @@
 #include "ui/Unit10.h"
 
-#include "app/Session.h"
 #include "model/Messages.h"
-#include "ui/Unit2.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -12,7 +11,8 @@
 #include <QPushButton>
 
 TForm10::TForm10(TSession& session, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_session(session),
+      m_run(session.events, [this] { refresh(); }) {
     using namespace Widgets;
     setObjectName(QStringLiteral("Form10"));
     setFixedSize(470, 250);
@@ -33,12 +33,12 @@ TForm10::TForm10(TSession& session, QWidget* parent)
         m_kinds[part]->addItems({ProjectTexts::panel, ProjectTexts::glass});
         m_names[part] = combo(this, QStringLiteral("ad%1").arg(part), QRect(266, y, 188, 24), true);
         connect(m_locks[part], &QCheckBox::clicked, this, [this, part, &sub](bool set) {
-            run([&] {
+            m_run([&] {
                 ToggleSubDivisionLock(sub, part, set, m_session.activeGroup, m_session.divisionEditor.direction);
             });
         });
         connect(m_sizes[part], &QLineEdit::textEdited, this, [this, part, &sub](const QString& text) {
-            run([&] {
+            m_run([&] {
                 EditSubDivisionSize(sub, part, text, m_session.activeGroup, m_session.divisionEditor.direction);
             });
         });
@@ -49,7 +49,7 @@ TForm10::TForm10(TSession& session, QWidget* parent)
     }
     connect(m_count, &QComboBox::activated, this, [this, &sub] {
         const QString count = m_count->currentText();
-        run([&] { ChangeSubDivisionCount(sub, count, m_session.activeGroup, m_session.divisionEditor.direction); });
+        m_run([&] { ChangeSubDivisionCount(sub, count, m_session.activeGroup, m_session.divisionEditor.direction); });
     });
     QPushButton* cancelButton = button(this, QStringLiteral("SpeedButton2"), QStringLiteral("İptal"),
                                        QRect(258, 204, 95, 32), QStringLiteral(":/icons/exit.png"));
@@ -57,18 +57,14 @@ TForm10::TForm10(TSession& session, QWidget* parent)
                                    QRect(359, 204, 95, 32), QStringLiteral(":/icons/measure.png"));
     connect(okButton, &QPushButton::clicked, this, &TForm10::ok);
     connect(cancelButton, &QPushButton::clicked, this, &QWidget::hide);
-}
-
-void TForm10::run(const std::function<void()>& operation) {
-    RunGuarded(operation);
-    refresh();
+    connect(&m_session.events, &TSessionEvents::listsChanged, this, &TForm10::refresh);
 }
 
 void TForm10::open(int division) {
     TSession& s = m_session;
     // The window initialises only when it becomes visible; while open it keeps its division.
     if (!isVisible())
-        run([&] { OpenSubDivisionEditor(s.subDivisionEditor, s.divisionEditor, division, s.activeGroup); });
+        m_run([&] { OpenSubDivisionEditor(s.subDivisionEditor, s.divisionEditor, division, s.activeGroup); });
     Widgets::bringToFront(this);
 }
 
@@ -98,8 +94,5 @@ void TForm10::ok() {
     RunGuarded(
         [&] { ConfirmSubDivisionEditor(s.subDivisionEditor, s.divisionEditor, s.activeGroup, s.project.doorHeight); });
     hide();
-    if (m_form2) {
-        m_form2->refresh();
-        Widgets::bringToFront(m_form2);
-    }
+    emit confirmed();
 }

@@ -1,8 +1,8 @@
 #include "ui/Unit2.h"
 
-#include "app/Session.h"
+#include "design/DoorDrawing.h"
 #include "model/Messages.h"
-#include "ui/Unit10.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -12,13 +12,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TForm2::TForm2(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window), m_session(session) {
+TForm2::TForm2(TSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_run(session.events, [this] { refresh(); }) {
     using namespace Widgets;
     setObjectName(QStringLiteral("Form2"));
     setFixedSize(754, 553);
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("Image1"));
-    m_preview->setGeometry(16, 67, 120, 400);
+    m_preview->setGeometry(16, 67, DoorDrawing::PictureWidth, DoorDrawing::PictureHeight);
     label(this, QStringLiteral("Bölme Sayısı"), QRect(16, 4, 120, 18), true);
     m_count = combo(this, QStringLiteral("ComboBox1"), QRect(16, 24, 120, 24));
     m_count->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
@@ -39,12 +40,14 @@ TForm2::TForm2(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     TDivisionEditor& editor = m_session.divisionEditor;
     connect(m_count, &QComboBox::activated, this, [this, &editor] {
         const QString count = m_count->currentText();
-        run([&] { ChangeDivisionCount(editor, count, m_session.activeGroup, m_session.project.doorHeight); });
+        m_run([&] { ChangeDivisionCount(editor, count, m_session.activeGroup, m_session.project.doorHeight); });
     });
     connect(m_direction, &QComboBox::activated, this, [this, &editor] {
         const QString direction = m_direction->currentText();
-        run([&] { ChangeDivisionDirection(editor, direction, m_session.activeGroup, m_session.project.doorHeight); });
+        m_run([&] { ChangeDivisionDirection(editor, direction, m_session.activeGroup, m_session.project.doorHeight); });
     });
+    for (auto changed : {&TSessionEvents::projectReplaced, &TSessionEvents::listsChanged})
+        connect(&m_session.events, changed, this, &TForm2::refresh);
 }
 
 void TForm2::buildRow(int division, int y) {
@@ -73,7 +76,7 @@ void TForm2::buildRow(int division, int y) {
 
     TDivisionEditor& editor = m_session.divisionEditor;
     auto sizeEdited = [this, division, &editor](TDimension dimension, const QString& text) {
-        run([&] {
+        m_run([&] {
             EditDivisionSize(editor, division, dimension, text, m_session.activeGroup, m_session.project.doorHeight);
         });
     };
@@ -82,7 +85,7 @@ void TForm2::buildRow(int division, int y) {
     connect(w.height, &QLineEdit::textEdited, this,
             [sizeEdited](const QString& t) { sizeEdited(TDimension::Height, t); });
     auto lockClicked = [this, division, &editor](TDimension dimension, bool set) {
-        run([&] {
+        m_run([&] {
             ToggleDivisionLock(editor, division, dimension, set, m_session.activeGroup, m_session.project.doorHeight);
         });
     };
@@ -93,21 +96,22 @@ void TForm2::buildRow(int division, int y) {
     connect(w.name, &QComboBox::currentTextChanged, this,
             [&editor, division](const QString& text) { editor.rows[division].name = text; });
     connect(w.araBolme, &QCheckBox::clicked, this, [this, division, &editor](bool set) {
-        run([&] { SetAraBolme(editor, division, set, m_session.activeGroup, m_session.project.doorHeight); });
+        m_run([&] { SetAraBolme(editor, division, set, m_session.activeGroup, m_session.project.doorHeight); });
     });
-    connect(w.split, &QPushButton::clicked, this, [this, division] {
-        if (m_form10) m_form10->open(division);
-    });
+    connect(w.split, &QPushButton::clicked, this, [this, division] { emit subDivisionEditorRequested(division); });
 }
 
-void TForm2::run(const std::function<void()>& operation) {
-    RunGuarded(operation);
-    refresh();
+void TForm2::request(int door) {
+    if (isVisible()) {
+        Widgets::bringToFront(this);
+        return;
+    }
+    if (RunGuarded([&] { RequestDivisionEditor(m_session.divisionEditor, m_session.project, door); })) open();
 }
 
 void TForm2::open() {
     TSession& s = m_session;
-    run([&] { OpenDivisionEditor(s.divisionEditor, s.project, s.activeGroup); });
+    m_run([&] { OpenDivisionEditor(s.divisionEditor, s.project, s.activeGroup); });
     Widgets::bringToFront(this);
 }
 
@@ -140,7 +144,8 @@ void TForm2::refresh() {
 }
 
 void TForm2::ok() {
-    ConfirmDivisionEditor(m_session.divisionEditor, m_session.project, m_session.doorImages);
+    TSession& s = m_session;
+    m_run([&] { ConfirmDivisionEditor(s.divisionEditor, s.project, s.doorImages); }, &TSessionEvents::projectChanged);
     hide();
     emit confirmed();
 }

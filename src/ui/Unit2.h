@@ -1,11 +1,10 @@
 #pragma once
 
-#include "design/DivisionEditor.h"
+#include "ui/WindowOperation.h"
 
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 struct TSession;
 class QCheckBox;
@@ -14,21 +13,24 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TForm10;
 
 // The division editor: divisions, their sizes, kinds, names and splits, with a live preview.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm2(TSession& session, QWidget* parent = nullptr);
-    void setSubDivisionEditor(TForm10* form) { m_form10 = form; }
 
+    // The main window asks for door 0..6. While the editor is open it keeps its door and width: a
+    // second request only brings it forward, so the design in progress is neither lost nor refilled
+    // with another door's width.
+    void request(int door);
     // Initialises from the project (the opener has set hangikapak and the door width) and shows.
     void open();
     void refresh();
 
 signals:
     void confirmed();
+    void subDivisionEditorRequested(int division);
 
 private:
     struct TRowWidgets {
@@ -43,12 +45,11 @@ private:
         QPushButton* split = nullptr;
     };
     void buildRow(int division, int y);
-    void run(const std::function<void()>& operation);
     void ok();
     void cancel();
 
     TSession& m_session;
-    TForm10* m_form10 = nullptr;
+    TWindowOperation m_run;
     QLabel* m_preview = nullptr;
     QComboBox* m_count = nullptr;
     QComboBox* m_direction = nullptr;

@@ -1,8 +1,8 @@
 #include "ui/Unit3.h"
 
-#include "app/Session.h"
 #include "model/Messages.h"
 #include "production/SheetRenderer.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -15,31 +15,27 @@
 
 TForm3::TForm3(TSession& session, QObject* parent) : QObject(parent), m_session(session) {}
 
-TForm3::~TForm3() {
-    delete m_dialog;
-    delete m_printer;
-}
+TForm3::~TForm3() = default;
 
 void TForm3::printPreview() {
     TSession& s = m_session;
-    bool filled = false;
-    RunGuarded([&] { filled = PrintPreview(s.project, s.activeGroup, s.sheet, s.costTable, s.doorImages, m_page); });
-    if (!filled) return;
+    if (!RunGuarded([&] { PrintPreview(s.project, s.activeGroup, s.sheet, s.costTable, s.doorImages, m_page); }))
+        return;
     if (m_dialog && m_dialog->isVisible()) {
         // A preview is already open: the page is refilled, no second window opens.
         if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
         return;
     }
     if (!m_printer) {
-        m_printer = new QPrinter(QPrinter::HighResolution);
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageSize(QPageSize(QPageSize::A4));
         m_printer->setPageOrientation(QPageLayout::Portrait);
         m_printer->setFullPage(true);
-        m_dialog = new QPrintPreviewDialog(m_printer);
+        m_dialog = std::make_unique<QPrintPreviewDialog>(m_printer.get());
         m_dialog->setObjectName(QStringLiteral("Form3"));
         m_dialog->setWindowTitle(QStringLiteral("Yazıcı Önizleme"));
         m_dialog->setWindowModality(Qt::NonModal);
-        connect(m_dialog, &QPrintPreviewDialog::paintRequested, this, &TForm3::paintRequested);
+        connect(m_dialog.get(), &QPrintPreviewDialog::paintRequested, this, &TForm3::paintRequested);
         if (auto* bar = m_dialog->findChild<QToolBar*>()) {
             QAction* pdf =
                 bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), QStringLiteral("PDF Olarak Kaydet"));
@@ -52,7 +48,7 @@ void TForm3::printPreview() {
     m_dialog->show();
     if (!m_waitForClose) return;
     QEventLoop loop;
-    connect(m_dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    connect(m_dialog.get(), &QDialog::finished, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
@@ -63,7 +59,7 @@ void TForm3::paintRequested(QPrinter* printer) {
 
 void TForm3::savePdf() {
     const QString path =
-        QFileDialog::getSaveFileName(m_dialog, QStringLiteral("PDF Olarak Kaydet"),
+        QFileDialog::getSaveFileName(m_dialog.get(), QStringLiteral("PDF Olarak Kaydet"),
                                      m_page.orderName + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
     RunGuarded([&] { SheetRenderer::writePdf(path, m_page); });

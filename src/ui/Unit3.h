@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <memory>
+
 struct TSession;
 class QPrinter;
 class QPrintPreviewDialog;
@@ -19,7 +21,7 @@ public:
     // The print preview command: returns when the preview window is closed.
     void printPreview();
     const TReportPage& page() const { return m_page; }
-    QPrintPreviewDialog* previewDialog() const { return m_dialog; }
+    QPrintPreviewDialog* previewDialog() const { return m_dialog.get(); }
     // Tests open the preview without waiting for it to be closed.
     void setWaitForClose(bool wait) { m_waitForClose = wait; }
     void savePdf();
@@ -29,7 +31,7 @@ private:
 
     TSession& m_session;
     TReportPage m_page;
-    QPrinter* m_printer = nullptr;
-    QPrintPreviewDialog* m_dialog = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrintPreviewDialog> m_dialog; // previews m_printer: destroyed before it
     bool m_waitForClose = true;
 };

@@ -1,7 +1,8 @@
 #include "ui/Unit4.h"
 
-#include "app/Session.h"
+#include "model/Clock.h"
 #include "model/Messages.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -14,25 +15,26 @@
 #include <QListWidget>
 #include <QPushButton>
 
-TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window), m_session(session) {
+TForm4::TForm4(TSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_run(session.events, [this] { refresh(); }) {
     using namespace Widgets;
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Yeni Sipariş Gir"));
     setFixedSize(470, 420);
 
     label(this, QStringLiteral("Sipariş İsmi  :"), QRect(16, 16, 110, 24), true);
-    m_edit1 = edit(this, QStringLiteral("Edit1"), QRect(130, 16, 320, 24));
+    m_orderName = edit(this, QStringLiteral("Edit1"), QRect(130, 16, 320, 24));
     label(this, QStringLiteral("Genişlik (cm)"), QRect(16, 52, 110, 24));
-    m_edit2 = edit(this, QStringLiteral("Edit2"), QRect(130, 52, 90, 24));
+    m_width = edit(this, QStringLiteral("Edit2"), QRect(130, 52, 90, 24));
     label(this, QStringLiteral("Yükseklik (cm)"), QRect(240, 52, 110, 24));
-    m_edit3 = edit(this, QStringLiteral("Edit3"), QRect(360, 52, 90, 24));
+    m_height = edit(this, QStringLiteral("Edit3"), QRect(360, 52, 90, 24));
     label(this, QStringLiteral("Kapak Sayısı :"), QRect(16, 88, 110, 24));
     m_doorCount = combo(this, QStringLiteral("ComboBox1"), QRect(130, 88, 90, 24));
     m_doorCount->addItems(ProjectTexts::doorCounts());
     label(this, QStringLiteral("Teslim Tarihi"), QRect(240, 88, 110, 24));
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("DateTimePicker1"));
-    m_date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_date->setDisplayFormat(DisplayDate::format);
     m_date->setGeometry(360, 88, 90, 24);
     m_date->setCalendarPopup(true);
     label(this, QStringLiteral("Profil  Cinsi"), QRect(16, 124, 110, 24));
@@ -67,43 +69,43 @@ TForm4::TForm4(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     TNewOrder& order = m_session.newOrder;
     TProject& project = m_session.project;
     TProfileGroup& group = m_session.activeGroup;
-    connect(m_edit1, &QLineEdit::textEdited, this, [&order](const QString& text) { order.orderName = text; });
+    connect(m_orderName, &QLineEdit::textEdited, this, [&order](const QString& text) { order.orderName = text; });
     auto openingEdited = [this, &order, &group, &project] {
-        const QString width = m_edit2->text(), height = m_edit3->text();
-        run([&] { EditNewOrderOpening(order, width, height, group, project); });
+        const QString width = m_width->text(), height = m_height->text();
+        m_run([&] { EditNewOrderOpening(order, width, height, group, project); });
     };
-    connect(m_edit2, &QLineEdit::textEdited, this, openingEdited);
-    connect(m_edit3, &QLineEdit::textEdited, this, openingEdited);
+    connect(m_width, &QLineEdit::textEdited, this, openingEdited);
+    connect(m_height, &QLineEdit::textEdited, this, openingEdited);
     connect(m_doorCount, &QComboBox::activated, this, [this, &order, &group, &project] {
         order.doorCount = m_doorCount->currentText();
-        run([&] { ChangeNewOrderDoorCount(order, group, project); });
+        m_run([&] { ChangeNewOrderDoorCount(order, group, project); });
     });
     connect(m_date, &QDateEdit::dateChanged, this, [&order](const QDate& date) { order.date = date; });
     connect(m_group, &QComboBox::activated, this, [this, &order, &group, &project] {
         const QString name = m_group->currentText();
-        run([&] { ChangeNewOrderProfileGroup(order, name, *m_session.store, group, project); });
-        emit profileGroupChanged();
+        m_run([&] { ChangeNewOrderProfileGroup(order, name, *m_session.store, group, project); },
+              &TSessionEvents::profileGroupChanged);
     });
     connect(m_equal, &QCheckBox::clicked, this, [this, &project](bool checked) {
-        project.doorsEqual = checked;
-        refresh();
-        emit projectChanged();
+        m_run([&] { project.doorsEqual = checked; }, &TSessionEvents::projectChanged);
     });
     for (int door = 1; door <= 6; ++door) {
         connect(m_widths[door], &QLineEdit::textEdited, this,
                 [this, door, &order, &group, &project](const QString& text) {
-                    run([&] { EditNewOrderDoorWidth(order, door, text, group, project); });
+                    m_run([&] { EditNewOrderDoorWidth(order, door, text, group, project); });
                 });
         connect(m_locks[door], &QCheckBox::clicked, this, [this, door, &order, &group, &project](bool checked) {
-            run([&] { SetNewOrderDoorLock(order, door, checked, group, project); });
+            m_run([&] { SetNewOrderDoorLock(order, door, checked, group, project); });
         });
     }
     connect(okButton, &QPushButton::clicked, this, &TForm4::ok);
     connect(cancelButton, &QPushButton::clicked, this, &TForm4::cancel);
-    for (QLineEdit* e : {m_edit1, m_edit2, m_edit3, m_widths[1]}) {
+    for (QLineEdit* e : {m_orderName, m_width, m_height, m_widths[1]}) {
         connect(e, &QLineEdit::returnPressed, this, &TForm4::ok);
         e->installEventFilter(this);
     }
+    for (auto changed : {&TSessionEvents::projectReplaced, &TSessionEvents::profileGroupChanged})
+        connect(&m_session.events, changed, this, &TForm4::refresh);
 }
 
 bool TForm4::eventFilter(QObject* watched, QEvent* event) {
@@ -114,23 +116,18 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm4::run(const std::function<void()>& operation) {
-    RunGuarded(operation);
-    refresh();
-}
-
 void TForm4::openForNew() {
-    run([this] { OpenNewOrder(m_session.newOrder, m_session.activeGroup, m_session.project); });
+    m_run([this] { OpenNewOrder(m_session.newOrder, m_session.activeGroup, m_session.project); });
     Widgets::bringToFront(this);
-    m_edit1->setFocus();
+    m_orderName->setFocus();
 }
 
 void TForm4::refresh() {
     using namespace Widgets;
     const TNewOrder& order = m_session.newOrder;
-    setText(m_edit1, order.orderName);
-    setText(m_edit2, order.width);
-    setText(m_edit3, order.height);
+    setText(m_orderName, order.orderName);
+    setText(m_width, order.width);
+    setText(m_height, order.height);
     setComboText(m_doorCount, order.doorCount);
     {
         const QSignalBlocker blocker(m_date);
@@ -152,20 +149,17 @@ void TForm4::refresh() {
 }
 
 void TForm4::ok() {
-    bool done = false;
     TSession& s = m_session;
-    RunGuarded([&] {
-        done = ConfirmNewOrder(s.newOrder, s.activeGroup, s.project, s.profileColourChoices, s.profileModelChoices);
-    });
-    refresh();
+    const bool done = m_run(
+        [&] { ConfirmNewOrder(s.newOrder, s.activeGroup, s.project, s.profileColourChoices, s.profileModelChoices); });
     if (!done) return;
     hide();
-    emit projectChanged();
+    emit s.events.projectChanged();
     emit closed();
 }
 
 void TForm4::cancel() {
     hide();
-    emit projectChanged();
+    emit m_session.events.projectChanged();
     emit closed();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ui/WindowOperation.h"
+
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 struct TSession;
 class QCheckBox;
@@ -24,22 +27,20 @@ public:
     void refresh();
 
 signals:
-    void projectChanged();
-    void profileGroupChanged();
     void closed(); // by OK or Cancel: the main window comes back
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void run(const std::function<void()>& operation);
     void ok();
     void cancel();
 
     TSession& m_session;
-    QLineEdit* m_edit1 = nullptr;
-    QLineEdit* m_edit2 = nullptr;
-    QLineEdit* m_edit3 = nullptr;
+    TWindowOperation m_run;
+    QLineEdit* m_orderName = nullptr; // Edit1
+    QLineEdit* m_width = nullptr;     // Edit2
+    QLineEdit* m_height = nullptr;    // Edit3
     QComboBox* m_doorCount = nullptr;
     QDateEdit* m_date = nullptr;
     QComboBox* m_group = nullptr;

@@ -1,8 +1,8 @@
 #include "ui/Unit5.h"
 
-#include "app/Session.h"
 #include "model/Messages.h"
 #include "production/Fonts.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QLabel>
@@ -22,7 +22,7 @@ void colour(QWidget* widget, const QColor& colour) {
 
 TForm5::TForm5(TSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_session(session) {
+      m_session(session), m_run(session.events, [this] { refresh(); }) {
     using namespace Widgets;
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Maliyet Tablosu"));
@@ -50,10 +50,8 @@ TForm5::TForm5(TSession& session, QWidget* parent)
                 [&table, line](const QString& text) { table.quantities[line] = text; });
         connect(m_totals[line], &QLineEdit::textEdited, this,
                 [&table, line](const QString& text) { table.totals[line] = text; });
-        connect(m_prices[line], &QLineEdit::textEdited, this, [this, &table, line](const QString& text) {
-            RunGuarded([&] { EditUnitPrice(table, line, text); });
-            refresh();
-        });
+        connect(m_prices[line], &QLineEdit::textEdited, this,
+                [this, &table, line](const QString& text) { m_run([&] { EditUnitPrice(table, line, text); }); });
     }
     QLabel* grand = label(this, QStringLiteral("Genel Toplam (YTL)"), QRect(446, 296, 112, 24));
     grand->setFont(Fonts::trebuchet(11, true));
@@ -66,12 +64,12 @@ TForm5::TForm5(TSession& session, QWidget* parent)
                                QRect(8, 326, 140, 30), QStringLiteral(":/icons/save.png"));
     connect(save, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { SavePrices(m_session.costTable, m_session.folder); }); });
+    connect(&m_session.events, &TSessionEvents::listsChanged, this, &TForm5::refresh);
 }
 
 void TForm5::showCostTable() {
     TSession& s = m_session;
-    RunGuarded([&] { ShowCostTable(s.costTable, s.project, s.sheet); });
-    refresh();
+    m_run([&] { ShowCostTable(s.costTable, s.project, s.sheet); });
     // A recomputation stopped by a field that is not a number still leaves the table on screen.
     if (s.costTable.visible) Widgets::bringToFront(this);
 }

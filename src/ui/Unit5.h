@@ -1,6 +1,7 @@
 #pragma once
 
 #include "production/CostTable.h"
+#include "ui/WindowOperation.h"
 
 #include <QWidget>
 
@@ -24,6 +25,7 @@ protected:
 
 private:
     TSession& m_session;
+    TWindowOperation m_run;
     std::array<QLineEdit*, TCostTable::LineCount> m_quantities{};
     std::array<QLineEdit*, TCostTable::LineCount> m_prices{};
     std::array<QLineEdit*, TCostTable::LineCount> m_totals{};

@@ -1,7 +1,8 @@
 #include "ui/Unit7.h"
 
-#include "app/Session.h"
 #include "model/Messages.h"
+#include "session/Session.h"
+#include "settings/ProfileGroupChoice.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -22,7 +23,8 @@ QString withLeaders(const QString& caption, int width) {
 
 } // namespace
 
-TForm7::TForm7(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window), m_session(session) {
+TForm7::TForm7(TSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_run(session.events, [this] { refresh(); }) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Ayarlar"));
     setFixedSize(720, 600);
@@ -38,6 +40,8 @@ TForm7::TForm7(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     for (int value = 0; value < TProfileGroup::ValueCount; ++value)
         connect(m_entries[value], &QLineEdit::textEdited, this,
                 [this, value](const QString& text) { m_session.activeGroup.setText(value, text); });
+    for (auto changed : {&TSessionEvents::profileGroupChanged, &TSessionEvents::listsChanged})
+        connect(&m_session.events, changed, this, &TForm7::refresh);
 }
 
 QWidget* TForm7::buildProfilePage() {
@@ -82,10 +86,10 @@ QWidget* TForm7::buildProfilePage() {
     connect(save, &QPushButton::clicked, this, &TForm7::save);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_group, &QComboBox::activated, this, [this] {
-        m_session.project.profileGroupName = m_group->currentText();
-        RunGuarded(
-            [this] { LoadProfileGroup(*m_session.store, m_session.project.profileGroupName, m_session.activeGroup); });
-        refresh();
+        const QString name = m_group->currentText();
+        TSession& s = m_session;
+        m_run([&] { ChooseProfileGroup(*s.store, name, s.activeGroup, s.project); },
+              &TSessionEvents::profileGroupChanged);
     });
     return page;
 }
@@ -105,16 +109,11 @@ QWidget* TForm7::buildListPage() {
         QPushButton* remove =
             button(page, QStringLiteral("Sil%1").arg(list + 1), QStringLiteral("Sil"), QRect(x + 110, 448, 100, 30));
         connect(add, &QPushButton::clicked, this, [this, list] {
-            // A cancelled prompt gives the empty text, which is added as an empty entry.
-            m_session.lists.lists[list] << TMessages::inputQuery(QStringLiteral("Malzeme Ekle"),
-                                                                 TMaterialLists::promptText(list));
-            refresh();
+            m_run([this, list] { m_session.lists.addAsked(list); }, &TSessionEvents::listsChanged);
         });
         connect(remove, &QPushButton::clicked, this, [this, list] {
             const int row = m_lists[list]->currentRow();
-            if (row < 0) return;
-            m_session.lists.lists[list].removeAt(row);
-            refresh();
+            m_run([this, list, row] { m_session.lists.remove(list, row); }, &TSessionEvents::listsChanged);
         });
     }
     return page;

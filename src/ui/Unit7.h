@@ -1,5 +1,9 @@
 #pragma once
 
+#include "settings/MaterialLists.h"
+#include "settings/ProfileGroup.h"
+#include "ui/WindowOperation.h"
+
 #include <QWidget>
 
 #include <array>
@@ -22,7 +26,8 @@ private:
     void save();
 
     TSession& m_session;
-    std::array<QLineEdit*, 17> m_entries{};
+    TWindowOperation m_run;
+    std::array<QLineEdit*, TProfileGroup::ValueCount> m_entries{};
     QComboBox* m_group = nullptr;
-    std::array<QListWidget*, 3> m_lists{};
+    std::array<QListWidget*, TMaterialLists::ListCount> m_lists{};
 };

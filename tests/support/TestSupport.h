@@ -1,11 +1,13 @@
 #pragma once
 
-#include "app/Session.h"
+#include "model/Errors.h"
 #include "model/Messages.h"
+#include "session/Session.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // Records every message, question and prompt and answers from a script; nothing blocks on a box.
@@ -34,6 +36,16 @@ private:
         return answers.isEmpty() ? true : answers.takeFirst();
     }
 };
+
+// The message of the refusal an operation raises, or the empty text when it runs through.
+inline QString refusalOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const TRefusal& refusal) {
+        return refusal.message();
+    }
+    return QString();
+}
 
 // A program folder in a temporary directory with the shipped db files, and a session on an INI
 // settings store inside it.

@@ -41,6 +41,7 @@ template <typename T> T* find(QObject* window, const char* name) {
 } // namespace Operator
 
 #include "support/TestSupport.h"
+#include "ui/ProgramWindows.h"
 #include "ui/Unit1.h"
 
 // The program started on a temporary program folder, with scripted message boxes; start() again
@@ -49,13 +50,15 @@ struct TRunningProgram {
     TScriptedMessages messages;
     TTestFolder folder;
     std::unique_ptr<TSession> session;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TProgramWindows> windows;
+    TForm1* form = nullptr; // the main window
 
     void start() {
-        form.reset();
+        windows.reset();
         session = folder.makeSession();
-        form = std::make_unique<TForm1>(*session);
+        windows = std::make_unique<TProgramWindows>(*session);
+        form = windows->form1();
         form->show();
     }
-    ~TRunningProgram() { form.reset(); }
+    ~TRunningProgram() { windows.reset(); }
 };

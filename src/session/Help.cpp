@@ -1,4 +1,4 @@
-#include "app/Help.h"
+#include "session/Help.h"
 
 #include "model/Errors.h"
 #include "model/ProgramFolder.h"

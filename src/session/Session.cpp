@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "session/Session.h"
 
 #include "design/DoorDrawing.h"
 #include "model/Clock.h"
@@ -18,7 +18,7 @@ void OnMainWindowShown(TSession& session) {
     EnsureDefaultProfileGroup(*session.store);
     LoadStartupProfileGroup(*session.store, session.activeGroup);
     LoadMaterialListsAndPrices(session);
-    session.statusDate = DisplayDate::text(Clock::today(), QLocale::ShortFormat) + QStringLiteral("   ");
+    session.statusDate = DisplayDate::text(Clock::today()) + QStringLiteral("   ");
     session.doorAreaEnabled = true;
 }
 
@@ -29,7 +29,6 @@ void LoadMaterialListsAndPrices(TSession& session) {
     session.project.profileColour = session.profileColourChoices.value(0);
     session.project.profileModel = session.profileModelChoices.value(0);
     session.innerMaterialChoices = session.lists.lists[TMaterialLists::InnerMaterials];
-    session.subDivisionEditor.nameChoices = session.innerMaterialChoices;
     TCostPrices::load(session.folder, session.costTable.unitPrices);
 }
 

@@ -29,11 +29,11 @@ struct TSession {
     TMaterialLists lists;             // the settings page's working copies
     QStringList profileColourChoices; // the main window's choices, filled once at start-up
     QStringList profileModelChoices;
-    QStringList innerMaterialChoices; // the editors' name choices
     std::array<QImage, 7> doorImages; // the main window's door pictures 1..6
     TNewOrder newOrder;
     TDivisionEditor divisionEditor;
     TSubDivisionEditor subDivisionEditor;
+    QStringList& innerMaterialChoices = subDivisionEditor.nameChoices; // the editors' name choices, kept once
     TProductionSheet sheet;
     TCostTable costTable;
     QString statusDate;

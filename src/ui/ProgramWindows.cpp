@@ -1,0 +1,39 @@
+#include "ui/ProgramWindows.h"
+
+#include "ui/HelpCommands.h"
+#include "ui/Unit1.h"
+#include "ui/Unit10.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Unit4.h"
+#include "ui/Unit5.h"
+#include "ui/Unit7.h"
+#include "ui/Widgets.h"
+
+TProgramWindows::TProgramWindows(TSession& session)
+    : m_form1(std::make_unique<TForm1>(session)), m_form2(std::make_unique<TForm2>(session)),
+      m_form3(std::make_unique<TForm3>(session)), m_form4(std::make_unique<TForm4>(session)),
+      m_form5(std::make_unique<TForm5>(session)), m_form7(std::make_unique<TForm7>(session)),
+      m_form10(std::make_unique<TForm10>(session)), m_help(std::make_unique<THelpCommands>(session.folder)) {
+    TForm1* main = m_form1.get();
+    TForm2* division = m_form2.get();
+    TForm10* subDivision = m_form10.get();
+    QObject::connect(main, &TForm1::newOrderRequested, m_form4.get(), &TForm4::openForNew);
+    QObject::connect(main, &TForm1::divisionEditorRequested, division, &TForm2::request);
+    QObject::connect(main, &TForm1::printRequested, m_form3.get(), &TForm3::printPreview);
+    QObject::connect(main, &TForm1::costTableRequested, m_form5.get(), &TForm5::showCostTable);
+    QObject::connect(main, &TForm1::settingsRequested, m_form7.get(),
+                     [settings = m_form7.get()] { Widgets::bringToFront(settings); });
+    QObject::connect(main, &TForm1::helpRequested, m_help.get(), &THelpCommands::showHelp);
+    QObject::connect(main, &TForm1::aboutRequested, m_help.get(), &THelpCommands::showAbout);
+    QObject::connect(division, &TForm2::subDivisionEditorRequested, subDivision, &TForm10::open);
+    QObject::connect(subDivision, &TForm10::confirmed, division, [division] {
+        division->refresh();
+        Widgets::bringToFront(division);
+    });
+    auto backToMain = [main] { Widgets::bringToFront(main); };
+    QObject::connect(division, &TForm2::confirmed, main, backToMain);
+    QObject::connect(m_form4.get(), &TForm4::closed, main, backToMain);
+}
+
+TProgramWindows::~TProgramWindows() = default;

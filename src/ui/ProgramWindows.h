@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+struct TSession;
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm7;
+class TForm10;
+class THelpCommands;
+
+// The program's windows, each created once in the start-up order and owned here. No window knows
+// another: a window asks for another by a signal, and this is the one place that answers.
+class TProgramWindows {
+public:
+    explicit TProgramWindows(TSession& session);
+    ~TProgramWindows();
+
+    TForm1* form1() const { return m_form1.get(); }
+    TForm2* form2() const { return m_form2.get(); }
+    TForm3* form3() const { return m_form3.get(); }
+    TForm4* form4() const { return m_form4.get(); }
+    TForm5* form5() const { return m_form5.get(); }
+    TForm7* form7() const { return m_form7.get(); }
+    TForm10* form10() const { return m_form10.get(); }
+    THelpCommands* help() const { return m_help.get(); }
+
+private:
+    std::unique_ptr<TForm1> m_form1;
+    std::unique_ptr<TForm2> m_form2;
+    std::unique_ptr<TForm3> m_form3;
+    std::unique_ptr<TForm4> m_form4;
+    std::unique_ptr<TForm5> m_form5;
+    std::unique_ptr<TForm7> m_form7;
+    std::unique_ptr<TForm10> m_form10;
+    std::unique_ptr<THelpCommands> m_help;
+};
