@@ -1,5 +1,6 @@
 #include "ui/ProgramWindows.h"
 
+#include "session/Session.h"
 #include "ui/HelpCommands.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
