@@ -49,6 +49,19 @@ void TProfileStore::write(int key, const char* valueName, const QString& text) {
     if (m_settings->status() != QSettings::NoError) throw unwritable();
 }
 
+QString TProfileStore::readPath(const QString& path) const {
+    return m_settings->value(path).toString();
+}
+
+void TProfileStore::writePath(const QString& path, const QString& text) {
+    if (!m_settings->isWritable())
+        throw DoravelError(QStringLiteral("Ayarlar kaydedilemedi: %1 yazılamıyor.").arg(m_settings->fileName()));
+    m_settings->setValue(path, text);
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError)
+        throw DoravelError(QStringLiteral("Ayarlar kaydedilemedi: %1 yazılamıyor.").arg(m_settings->fileName()));
+}
+
 void EnsureDefaultProfileGroup(TProfileStore& store) {
     if (!store.read(1, TProfileGroup::valueName(TProfileGroup::top)).isEmpty()) return;
     for (int value = 0; value < TProfileGroup::firma; ++value)

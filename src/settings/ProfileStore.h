@@ -22,6 +22,9 @@ public:
     bool hasKey(int key) const;
     // Throws DoravelError with the store's message when it cannot be written.
     void write(int key, const char* valueName, const QString& text);
+    // Values kept beside the groups (the cutting settings), by their path in the store.
+    QString readPath(const QString& path) const;
+    void writePath(const QString& path, const QString& text);
 
 private:
     std::unique_ptr<QSettings> m_settings;
