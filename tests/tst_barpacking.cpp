@@ -55,7 +55,7 @@ private slots:
     void planUsesTheOptimumWhereFirstFitDecreasingNeedsOneBarMore();
     void kerfAndTrimsDecideWhatFits_data();
     void kerfAndTrimsDecideWhatFits();
-    void searchProvesAnOptimumAboveTheBound();
+    void boundCountsHowManyPiecesFitABar();
     void emptyDemandNeedsNoBar();
     void equalPiecesShareOnePattern();
     void offcutsAreFewestAndLongestAmongPlansWithAsManyBars_data();
@@ -119,11 +119,11 @@ void TestBarPacking::kerfAndTrimsDecideWhatFits() {
     verifyPlan(packing, demand, bar);
 }
 
-void TestBarPacking::searchProvesAnOptimumAboveTheBound() {
-    // Five pieces of 240 in 600: the bound says 2, only two go in a bar.
+void TestBarPacking::boundCountsHowManyPiecesFitABar() {
+    // Five pieces of 240 in 600: their length would fill two bars, but only two go in a bar.
     const std::vector<TDemand> demand{{24000, 5}};
     const TPacking packing = Pack(demand, {60000, 0});
-    QCOMPARE(packing.lowerBound, 2);
+    QCOMPARE(packing.lowerBound, 3);
     QCOMPARE(packing.bars.size(), std::size_t(3));
     QVERIFY(packing.proven);
 }

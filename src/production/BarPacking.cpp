@@ -64,6 +64,32 @@ int boundL2(const std::vector<Length>& size, const Counts& count, Length capacit
     return static_cast<int>(best);
 }
 
+// Bounds from dual feasible functions, strong where few sizes repeat many times: a bar holds at most
+// ⌊C ÷ s⌋ pieces of size s or more, and Fekete and Schepers' u(k) for k = 1 … 8.
+int boundDff(const std::vector<Length>& size, const Counts& count, Length capacity) {
+    const std::size_t m = size.size();
+    Length best = 0;
+    Length atLeast = 0;
+    for (std::size_t j = 0; j < m; ++j) {
+        atLeast += count[j];
+        if (count[j] > 0) best = std::max(best, ceilDiv(atLeast, capacity / size[j]));
+    }
+    for (Length k = 1; k <= 8; ++k) {
+        // u(x) = x when (k+1)x is a whole multiple of C, else ⌊(k+1)x ÷ C⌋ ÷ k; summed in units of 1 ÷ kC.
+        Length sum = 0;
+        for (std::size_t j = 0; j < m; ++j) {
+            const Length scaled = (k + 1) * size[j];
+            sum += count[j] * (scaled % capacity == 0 ? size[j] * k : scaled / capacity * capacity);
+        }
+        best = std::max(best, ceilDiv(sum, k * capacity));
+    }
+    return static_cast<int>(best);
+}
+
+int bound(const std::vector<Length>& size, const Counts& count, Length capacity) {
+    return std::max(boundL2(size, count, capacity), boundDff(size, count, capacity));
+}
+
 std::vector<Counts> firstFitDecreasing(const TInstance& in) {
     std::vector<Counts> bars;
     std::vector<Length> load;
@@ -112,7 +138,7 @@ private:
             if (depth < static_cast<int>(m_best.size())) m_best = m_path;
             return;
         }
-        const int bound = boundL2(m_in.size, m_left, m_in.capacity);
+        const int bound = BarPacking::bound(m_in.size, m_left, m_in.capacity);
         if (depth + bound >= static_cast<int>(m_best.size())) return;
         // The same pieces left at no smaller depth were already searched to the end.
         auto seen = m_seen.find(m_left);
@@ -145,6 +171,8 @@ private:
     // Adds pieces of size index j and shorter beyond the longest one (already out of m_left); keeps
     // only sets that no remaining piece fits beside.
     void complete(std::size_t j, Length slack, Counts& take, std::vector<std::pair<Length, Counts>>& out) {
+        if (m_timedOut) return;
+        if ((++m_nodes & 1023) == 0 && Clock::now() > m_deadline) m_timedOut = true;
         if (j == take.size()) {
             for (std::size_t k = 0; k < take.size(); ++k)
                 if (m_left[k] > extra(take, k) && m_in.size[k] <= slack) return;
@@ -186,6 +214,7 @@ public:
 
     // Returns false when no split leaves more room in one bar than `room`.
     bool improve(Length room, std::vector<std::size_t>& light, std::vector<std::size_t>& heavy) {
+        m_budget = 20000;
         m_need = m_total - m_in.capacity;
         m_bestLoad = m_in.capacity - room;
         m_found = false;
@@ -202,7 +231,7 @@ public:
 
 private:
     void search(std::size_t i, Length load, std::vector<bool>& chosen) {
-        if (load >= m_bestLoad) return;
+        if (load >= m_bestLoad || --m_budget < 0) return;
         if (load >= m_need) {
             m_bestLoad = load;
             m_chosen = chosen;
@@ -229,6 +258,7 @@ private:
     Length m_need = 0;
     Length m_bestLoad = 0;
     bool m_found = false;
+    long m_budget = 0; // splits tried for one pair; past it the best so far is taken
     std::vector<bool> m_chosen;
 };
 
@@ -249,6 +279,7 @@ void gatherOffcuts(const TInstance& in, std::vector<std::vector<std::size_t>>& b
         for (std::size_t a = 0; a < bars.size(); ++a) {
             for (std::size_t b = a + 1; b < bars.size(); ++b) {
                 if (bars[a] == bars[b]) continue;
+                if (Clock::now() > deadline) break;
                 std::vector<std::size_t> pieces = bars[a];
                 pieces.insert(pieces.end(), bars[b].begin(), bars[b].end());
                 TPairSplit split(in, std::move(pieces));
@@ -300,7 +331,7 @@ std::vector<std::vector<std::size_t>> expand(const std::vector<Counts>& plan) {
 
 int LowerBound(const std::vector<TDemand>& demand, const TBarStock& stock) {
     const TInstance in = makeInstance(demand, stock);
-    return boundL2(in.size, in.count, in.capacity);
+    return bound(in.size, in.count, in.capacity);
 }
 
 std::vector<TBar> FirstFitDecreasing(const std::vector<TDemand>& demand, const TBarStock& stock) {
@@ -315,7 +346,7 @@ TPacking Pack(const std::vector<TDemand>& demand, const TBarStock& stock, std::c
         result.proven = true;
         return result;
     }
-    result.lowerBound = boundL2(in.size, in.count, in.capacity);
+    result.lowerBound = bound(in.size, in.count, in.capacity);
     const Clock::time_point deadline = Clock::now() + limit;
     TSearch search(in, deadline);
     search.run(firstFitDecreasing(in), result.lowerBound);

@@ -45,7 +45,8 @@ TPacking Pack(const std::vector<TDemand>& demand, const TBarStock& stock,
 // First-fit decreasing, as a workshop would plan by hand (comparison and starting plan).
 std::vector<TBar> FirstFitDecreasing(const std::vector<TDemand>& demand, const TBarStock& stock);
 
-// max(⌈Σ(piece + kerf) ÷ (usable + kerf)⌉, L2) for the demand.
+// The largest of the continuous bound ⌈Σ(piece + kerf) ÷ (usable + kerf)⌉, Martello and Toth's L2, the
+// bound of at most ⌊C ÷ s⌋ pieces of size s or more in a bar, and Fekete and Schepers' u(k), k = 1 … 8.
 int LowerBound(const std::vector<TDemand>& demand, const TBarStock& stock);
 
 } // namespace BarPacking
