@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "model/Messages.h"
+#include "ui/CuttingPlanWindow.h"
 #include "ui/Unit10.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -50,6 +51,7 @@ TForm1::TForm1(TSession& session, QWidget* parent) : QMainWindow(parent), m_sess
     m_form5 = new TForm5(m_session);
     m_form7 = new TForm7(m_session);
     m_form10 = new TForm10(m_session);
+    m_cuttingPlan = new TCuttingPlanWindow(m_session, this);
     m_form2->setSubDivisionEditor(m_form10);
     m_form10->setDivisionEditor(m_form2);
     connect(m_form2, &TForm2::confirmed, this, [this] {
@@ -91,6 +93,8 @@ void TForm1::buildActions() {
     m_measureMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Slash));
     QAction* costAction = action(QStringLiteral("actionCost"), QStringLiteral("Ma&liyet"), "cost");
     costAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    QAction* cuttingAction = action(QStringLiteral("actionCuttingPlan"), QStringLiteral("Kesim Planı"), "cut");
+    cuttingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     QAction* customersAction =
         action(QStringLiteral("actionCustomers"), QStringLiteral("Müşteri Listesi"), "customers");
     QAction* settingsAction = action(QStringLiteral("actionSettings"), QStringLiteral("Ayarlar"), "settings");
@@ -101,7 +105,7 @@ void TForm1::buildActions() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Dosya"));
     file->addActions({newAction, openAction, saveAction, printAction, exitAction});
     QMenu* project = menuBar()->addMenu(QStringLiteral("P&roje"));
-    project->addActions({m_measureMenu, costAction});
+    project->addActions({m_measureMenu, costAction, cuttingAction});
     menuBar()->addMenu(QStringLiteral("&Müşteri"))->addAction(customersAction);
     menuBar()->addMenu(QStringLiteral("&Ayarlar"))->addAction(settingsAction);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Yardım"));
@@ -136,6 +140,8 @@ void TForm1::buildActions() {
     bar->addSeparator();
     tool(QStringLiteral("toolCost"), QStringLiteral("Maliyet"), "cost", costAction);
     bar->addSeparator();
+    tool(QStringLiteral("toolCuttingPlan"), QStringLiteral("Kesim Planı"), "cut", cuttingAction);
+    bar->addSeparator();
     tool(QStringLiteral("toolSettings"), QStringLiteral("Ayarlar"), "settings", settingsAction);
     bar->addSeparator();
     tool(QStringLiteral("toolHelp"), QStringLiteral("Yardım"), "help", helpAction);
@@ -160,6 +166,7 @@ void TForm1::buildActions() {
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_measureMenu, &QAction::triggered, this, [this] { openDivisionEditor(0); });
     connect(costAction, &QAction::triggered, this, &TForm1::showCostTable);
+    connect(cuttingAction, &QAction::triggered, this, [this] { m_cuttingPlan->show(); });
     connect(settingsAction, &QAction::triggered, this, &TForm1::showSettings);
     // The order list, saving, the customer list, help and about come with the order records.
 }

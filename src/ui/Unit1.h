@@ -19,6 +19,7 @@ class TForm4;
 class TForm5;
 class TForm7;
 class TForm10;
+class TCuttingPlanWindow;
 
 // A picture that reports double-clicks (door pictures, the logo).
 class TClickableImage : public QLabel {
@@ -45,6 +46,7 @@ public:
     TForm5* form5() const { return m_form5; }
     TForm7* form7() const { return m_form7; }
     TForm10* form10() const { return m_form10; }
+    TCuttingPlanWindow* cuttingPlanWindow() const { return m_cuttingPlan; }
 
     // Shows the door pictures and widths of doors 1..N, hides the others; any other count changes nothing.
     void ShowDoorCount(const QString& count);
@@ -94,4 +96,5 @@ private:
     TForm5* m_form5 = nullptr;
     TForm7* m_form7 = nullptr;
     TForm10* m_form10 = nullptr;
+    TCuttingPlanWindow* m_cuttingPlan = nullptr;
 };
