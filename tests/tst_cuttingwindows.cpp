@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -104,7 +105,9 @@ void TestCuttingWindows::commandShowsThePlanInItsOwnPreview() {
     QCOMPARE(side.bars, 6);
     QCOMPARE(side.patterns.at(0).pieces.size(), 2);
     QVERIFY(window->plan().proven());
-    QCOMPARE(CuttingPlanRenderer::pageCount(window->plan()), 1);
+    // Every page of the plan reaches the preview.
+    auto* preview = window->previewDialog()->findChild<QPrintPreviewWidget*>();
+    QCOMPARE(preview->pageCount(), CuttingPlanRenderer::pageCount(window->plan()));
     // The print preview's computations ran: the cost table has its quantities.
     QCOMPARE(program->session->costTable.quantities[TCostTable::Mechanisms], QStringLiteral("6"));
     window->previewDialog()->close();
