@@ -34,6 +34,19 @@ struct TRow {
 
 using TPages = std::vector<std::vector<TRow>>;
 
+// The height that must fit on the page with a row: a heading stays with the first bar below it, the
+// totals' title with its first line, and a kind's last bar with the kind's figures.
+double keptTogether(const std::vector<TRow>& rows, std::size_t i) {
+    double need = rows[i].height;
+    if ((rows[i].type == TRow::Heading || rows[i].type == TRow::TotalsTitle) && i + 1 < rows.size())
+        return need + keptTogether(rows, i + 1);
+    if (rows[i].type == TRow::Pattern)
+        for (std::size_t j = i + 1; j < rows.size() && rows[j].type != TRow::Pattern && rows[j].kind == rows[i].kind;
+             ++j)
+            need += rows[j].height;
+    return need;
+}
+
 TPages layout(const TCuttingPlan& plan) {
     std::vector<TRow> rows;
     for (int kind = 0; kind < TCuttingSettings::KindCount; ++kind) {
@@ -55,10 +68,7 @@ TPages layout(const TCuttingPlan& plan) {
     TPages pages(1);
     double y = ContentTop;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        double need = rows[i].height;
-        // A heading stays with the first bar below it, the totals' title with its first line.
-        if ((rows[i].type == TRow::Heading || rows[i].type == TRow::TotalsTitle) && i + 1 < rows.size())
-            need += rows[i + 1].height;
+        const double need = keptTogether(rows, i);
         if (y + need > ContentBottom && !pages.back().empty()) {
             pages.emplace_back();
             y = ContentTop;
