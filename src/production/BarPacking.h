@@ -30,15 +30,15 @@ struct TBar {
 
 struct TPacking {
     std::vector<TBar> bars;
-    int lowerBound = 0;  // the larger of the continuous bound and L2, before any search
-    bool proven = false; // no plan with fewer bars exists
-    bool timedOut = false;
+    int lowerBound = 0;    // the larger of the continuous bound and L2, before any search
+    bool proven = false;   // no plan with fewer bars exists
+    bool timedOut = false; // the search stopped at the time limit
     long long nodes = 0;
 };
 
 // Fewest bars for the demand; stops at the time limit with the best plan found (proven stays
-// false). Among plans with the fewest bars found, offcuts are gathered into as few and as long
-// pieces as a local search can reach. Every piece must fit an empty bar.
+// false unless the plan meets the bound). Among plans with the fewest bars found, offcuts are gathered into as few and
+// as long pieces as a local search can reach. Every piece must fit an empty bar.
 TPacking Pack(const std::vector<TDemand>& demand, const TBarStock& stock,
               std::chrono::milliseconds limit = std::chrono::milliseconds(200));
 
