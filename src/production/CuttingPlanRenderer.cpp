@@ -28,7 +28,7 @@ constexpr double BarHeight = 28;
 struct TRow {
     enum Type { Heading, Pattern, Summary, Problem, TotalsTitle, TotalsLine, TotalsSum, Nothing } type;
     int kind = -1;
-    int index = -1; // pattern or problem
+    int index = -1; // pattern or problem; 1 on a heading repeated after a page break
     double height = 0;
 };
 
@@ -72,6 +72,12 @@ TPages layout(const TCuttingPlan& plan) {
         if (y + need > ContentBottom && !pages.back().empty()) {
             pages.emplace_back();
             y = ContentTop;
+            // A kind that goes on over the page break gets its heading again.
+            if (rows[i].kind >= 0 &&
+                (rows[i].type == TRow::Pattern || rows[i].type == TRow::Problem || rows[i].type == TRow::Summary)) {
+                pages.back().push_back({TRow::Heading, rows[i].kind, 1, 36});
+                y += 36;
+            }
         }
         pages.back().push_back(rows[i]);
         y += rows[i].height;
@@ -186,7 +192,8 @@ void paintRow(TPainterHelper& d, double y, const TRow& row, const TCuttingPlan& 
     const TCuttingKind* k = row.kind >= 0 ? &plan.kinds[row.kind] : nullptr;
     switch (row.type) {
     case TRow::Heading: {
-        d.text(QRectF(Left, y + 4, 260, 26), k->name, Fonts::trebuchet(19, true));
+        d.text(QRectF(Left, y + 4, 260, 26), row.index == 1 ? k->name + QStringLiteral(" (devam)") : k->name,
+               Fonts::trebuchet(19, true));
         d.text(QRectF(Left + 200, y + 4, Right - Left - 200, 26),
                QStringLiteral("stok boyu %1 cm   ·   kullanılabilir %2 cm   ·   %3 parça")
                    .arg(k->stockText, length(k->usable))
