@@ -33,6 +33,9 @@ TCuttingSettingsPage::TCuttingSettingsPage(TSession& session, QWidget* parent) :
                 [this, value](const QString& text) { m_session.cutting.setText(value, text); });
     QPushButton* save = button(this, QStringLiteral("KesimKaydet"), QStringLiteral("Kaydet"), QRect(470, 482, 100, 30),
                                QStringLiteral(":/icons/save.png"));
+    QPushButton* close = button(this, QStringLiteral("KesimKapat"), QStringLiteral("Kapat"), QRect(582, 482, 100, 30),
+                                QStringLiteral(":/icons/exit.png"));
+    connect(close, &QPushButton::clicked, this, [this] { window()->hide(); });
     connect(save, &QPushButton::clicked, this, [this] {
         if (RunGuarded([this] { SaveCuttingSettings(*m_session.store, m_session.cutting); }))
             TMessages::showMessage(QStringLiteral("Kesim ayarları kaydedildi."));
