@@ -3,6 +3,7 @@
 #include "design/SubDivisionEditor.h"
 #include "model/NumberText.h"
 #include "production/CostTable.h"
+#include "production/CuttingPlan.h"
 #include "production/PrintComputation.h"
 #include "production/SheetJson.h"
 #include "production/SheetRenderer.h"
@@ -57,6 +58,9 @@ private slots:
     void longOrderNameKeepsThePdfTitleShort();
     void extremeCabinetCountsGiveTheTrueProducts_data();
     void extremeCabinetCountsGiveTheTrueProducts();
+    void cuttingSettingsComeFromTheProjectFile();
+    void pieceLongerThanItsBarIsNamedAndTheRestPlanned();
+    void writesThePlanPagesAsPdf();
 
 private:
     QTemporaryDir m_dir;
@@ -153,7 +157,10 @@ void TestSheetTool::designedThroughTheEditorsGivesTheSameSheet() {
     ProjectFile::write(path, project, group);
     const TRun run = runTool({path});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QJsonDocument::fromJson(run.out), QJsonDocument::fromJson(SheetToJson(own)));
+    QJsonObject figures = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(figures.take(QStringLiteral("cuttingPlan")).toObject(),
+             CuttingPlanToJson(MakeCuttingPlan(own, TCuttingSettings())));
+    QCOMPARE(QJsonDocument(figures), QJsonDocument::fromJson(SheetToJson(own)));
     QVERIFY(run.out.contains("\"3. Ara Profile Soldan\""));
 }
 
@@ -277,6 +284,8 @@ void TestSheetTool::extremeCabinetCountsGiveTheTrueProducts() {
     QCOMPARE(run.exitCode, 0);
     const QJsonObject one = QJsonDocument::fromJson(readFile(sheetData("two-doors/expected.json"))).object();
     const QJsonObject big = QJsonDocument::fromJson(run.out).object();
+    // billions of pieces are named as too many for a cutting plan, never planned or wrapped
+    QCOMPARE(big[QStringLiteral("cuttingPlan")][QStringLiteral("problems")].toArray().isEmpty(), cabinets < 0);
     for (const char* key : {"profileList", "panelList", "glassList", "profileLengths", "profileWeights", "totalWeight",
                             "glassGasket", "dustGasket", "impactGasket", "mechanisms"}) {
         const QString name = QLatin1String(key);
@@ -308,6 +317,71 @@ void TestSheetTool::extremeCabinetCountsGiveTheTrueProducts() {
             NumberText::toFloat(table.unitPrices[line]) * NumberText::toFloat(table.quantities[line]);
         QVERIFY(std::abs(NumberText::toFloat(table.totals[line]) - expected) <= std::abs(expected) * 1e-13 + 0.01);
     }
+}
+
+namespace {
+
+QString projectWith(const QTemporaryDir& dir, const std::function<void(QJsonObject&)>& change) {
+    QJsonObject root = QJsonDocument::fromJson(readFile(sheetData("two-doors/project.json"))).object();
+    change(root);
+    const QString path = dir.filePath(QStringLiteral("changed.json"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QJsonDocument(root).toJson());
+    return path;
+}
+
+QJsonObject planKind(const TRun& run, const char* kind) {
+    return QJsonDocument::fromJson(run.out)[QStringLiteral("cuttingPlan")][QStringLiteral("kinds")][QLatin1String(kind)]
+        .toObject();
+}
+
+} // namespace
+
+void TestSheetTool::cuttingSettingsComeFromTheProjectFile() {
+    const QString path = projectWith(m_dir, [](QJsonObject& root) {
+        root.insert(QStringLiteral("cutting"), QJsonObject{{QStringLiteral("side"), QStringLiteral("500")},
+                                                           {QStringLiteral("kerf"), QStringLiteral("0")}});
+    });
+    const TRun run = runTool({path});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject side = planKind(run, "side");
+    QCOMPARE(side[QStringLiteral("stockLength")].toString(), QStringLiteral("500"));
+    // Two 250 cm pieces fill a 500 cm bar exactly when the saw takes nothing.
+    QCOMPARE(side[QStringLiteral("barsUsed")].toString(), QStringLiteral("2"));
+    QCOMPARE(side[QStringLiteral("offcuts")].toArray(), QJsonArray());
+    QCOMPARE(planKind(run, "top")[QStringLiteral("stockLength")].toString(), QStringLiteral("600"));
+
+    const QString wrong = projectWith(m_dir, [](QJsonObject& root) {
+        root.insert(QStringLiteral("cutting"), QJsonObject{{QStringLiteral("kerf"), 0.4}});
+    });
+    const TRun refused = runTool({wrong});
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.out, QByteArray());
+    QCOMPARE(QString::fromUtf8(refused.err).trimmed(),
+             QStringLiteral("Proje dosyası okunamadı: 'cutting.kerf' bir metin olmalı."));
+}
+
+void TestSheetTool::pieceLongerThanItsBarIsNamedAndTheRestPlanned() {
+    const QString path = projectWith(m_dir, [](QJsonObject& root) {
+        root.insert(QStringLiteral("cutting"), QJsonObject{{QStringLiteral("topRail"), QStringLiteral("200")}});
+    });
+    const TRun run = runTool({path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.err).trimmed(),
+             QStringLiteral("240 cm Üst Ray çubuktan kesilemez: çubuk boyu 200 cm, kullanılabilir boy 200 cm (1 adet "
+                            "plana alınmadı)."));
+    QCOMPARE(planKind(run, "topRail")[QStringLiteral("barsUsed")].toString(), QStringLiteral("0"));
+    QCOMPARE(planKind(run, "bottomRail")[QStringLiteral("barsUsed")].toString(), QStringLiteral("1"));
+}
+
+void TestSheetTool::writesThePlanPagesAsPdf() {
+    const QString pdf = m_dir.filePath(QStringLiteral("plan.pdf"));
+    const TRun run = runTool({sheetData("two-doors/project.json"), QStringLiteral("--plan-pdf"), pdf});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(readFile(pdf).startsWith("%PDF"));
+    QCOMPARE(runTool({sheetData("two-doors/project.json"), QStringLiteral("--plan-pdf")}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestSheetTool)

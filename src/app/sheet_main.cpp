@@ -3,22 +3,27 @@
 #include "model/Errors.h"
 #include "model/Messages.h"
 #include "production/CostTable.h"
+#include "production/CuttingPlan.h"
+#include "production/CuttingPlanRenderer.h"
 #include "production/Fonts.h"
 #include "production/PrintComputation.h"
 #include "production/ProductionSheet.h"
 #include "production/ReportPage.h"
 #include "production/SheetJson.h"
 #include "production/SheetRenderer.h"
+#include "records/CuttingFile.h"
 #include "records/ProjectFile.h"
 #include "session/Resources.h"
 
 #include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 
 namespace {
 
-const char* const k_help = R"(Usage: doravel3-sheet PROJECT.json [--pdf FILE]
+const char* const k_help = R"(Usage: doravel3-sheet PROJECT.json [--pdf FILE] [--plan-pdf FILE]
 
 Runs the print preview's computations on a Doravel 3 project file (docs/PROJECT_FILE.md):
 the opening-size check, the profile cut list with the profile weights, the design check, the hole
@@ -26,7 +31,11 @@ positions, the panel and glass lists, the gaskets and the wheel mechanisms.
 
 Without --pdf, writes the whole production sheet as JSON on standard output; every figure is the
 number text the sheet shows (comma as decimal separator), the hole lists are six arrays of lines.
-With --pdf FILE, writes the printed A4 production sheet as a PDF file instead.
+The member cuttingPlan holds the cutting plan of the profile bars, made with the project file's
+optional member cutting (defaults when absent).
+With --pdf FILE, writes the printed A4 production sheet as a PDF file instead; with --plan-pdf FILE,
+the cutting plan's pages (both may be given). A piece longer than its bar is named on standard
+error; the rest of the plan is still made.
 
 A project whose figures cannot be computed (a size that is not a number, an opening without width
 or height, a door without a design) gets the program's own message on standard error, nothing on
@@ -66,6 +75,16 @@ int main(int argc, char* argv[]) {
         pdfPath = args.at(pdfIndex + 1);
         args.remove(pdfIndex, 2);
     }
+    QString planPath;
+    const qsizetype planIndex = args.indexOf(QStringLiteral("--plan-pdf"));
+    if (planIndex >= 0) {
+        if (planIndex + 1 >= args.size()) {
+            printError(QStringLiteral("--plan-pdf needs a file name"));
+            return 2;
+        }
+        planPath = args.at(planIndex + 1);
+        args.remove(planIndex, 2);
+    }
     if (args.size() != 1) {
         std::fputs(k_help, stderr);
         return 2;
@@ -77,8 +96,17 @@ int main(int argc, char* argv[]) {
         TProductionSheet sheet;
         TCostTable costTable;
         ComputeProductionSheet(content.project, content.group, sheet, &costTable);
+        TCuttingPlan plan = MakeCuttingPlan(sheet, CuttingFile::read(args.first()));
+        plan.orderName = content.project.orderName;
+        plan.cabinets = content.project.dolapadet;
+        for (const QString& problem : plan.problems())
+            printError(problem);
+        if (!planPath.isEmpty()) CuttingPlanRenderer::writePdf(planPath, plan);
         if (pdfPath.isEmpty()) {
-            const QByteArray json = SheetToJson(sheet);
+            if (!planPath.isEmpty()) return 0;
+            QJsonObject root = QJsonDocument::fromJson(SheetToJson(sheet)).object();
+            root.insert(QStringLiteral("cuttingPlan"), CuttingPlanToJson(plan));
+            const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
             std::fwrite(json.constData(), 1, json.size(), stdout);
             return 0;
         }

@@ -17,6 +17,7 @@ void OnMainWindowShown(TSession& session) {
     session.project.deliveryDate = Clock::today();
     EnsureDefaultProfileGroup(*session.store);
     LoadStartupProfileGroup(*session.store, session.activeGroup);
+    LoadCuttingSettings(*session.store, session.cutting);
     LoadMaterialListsAndPrices(session);
     session.statusDate = DisplayDate::text(Clock::today()) + QStringLiteral("   ");
     session.doorAreaEnabled = true;

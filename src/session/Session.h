@@ -8,6 +8,7 @@
 #include "model/SessionEvents.h"
 #include "production/CostTable.h"
 #include "production/ProductionSheet.h"
+#include "settings/CuttingSettings.h"
 #include "settings/MaterialLists.h"
 #include "settings/ProfileGroup.h"
 #include "settings/ProfileStore.h"
@@ -26,6 +27,7 @@ struct TSession {
     std::unique_ptr<TProfileStore> store;
     TProject project;
     TProfileGroup activeGroup;        // the settings window's entries
+    TCuttingSettings cutting;         // the settings page "Kesim"
     TMaterialLists lists;             // the settings page's working copies
     QStringList profileColourChoices; // the main window's choices, filled once at start-up
     QStringList profileModelChoices;

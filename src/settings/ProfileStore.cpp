@@ -114,17 +114,32 @@ void TProfileStore::write(int key, const char* valueName, const QString& text) {
 }
 
 void TProfileStore::write(int key, const std::vector<std::pair<const char*, QString>>& values) {
+    std::vector<std::pair<QString, QString>> entries;
+    for (const auto& [valueName, text] : values)
+        entries.emplace_back(keyPath(key, valueName), text);
+    writeEntries(entries);
+}
+
+void TProfileStore::writeEntries(const std::vector<std::pair<QString, QString>>& entries) {
     const auto unwritable = [this] {
         return DoravelError(QStringLiteral("Ayarlar kaydedilemedi: %1 yazılamıyor.").arg(m_settings->fileName()));
     };
     const auto damaged = [this] { return DoravelError(StoreTexts::damagedNotWritten(native(m_settings->fileName()))); };
     if (m_damaged || m_settings->status() == QSettings::FormatError) throw damaged();
     if (!m_settings->isWritable()) throw unwritable();
-    for (const auto& [valueName, text] : values)
-        m_settings->setValue(keyPath(key, valueName), text);
+    for (const auto& [path, text] : entries)
+        m_settings->setValue(path, text);
     m_settings->sync();
     if (m_settings->status() == QSettings::FormatError) throw damaged();
     if (m_settings->status() != QSettings::NoError) throw unwritable();
+}
+
+QString TProfileStore::readPath(const QString& path) const {
+    return m_settings->value(path).toString();
+}
+
+void TProfileStore::writePath(const QString& path, const QString& text) {
+    writeEntries({{path, text}});
 }
 
 void EnsureDefaultProfileGroup(TProfileStore& store) {

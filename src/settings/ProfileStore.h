@@ -33,8 +33,13 @@ public:
     // What the operator is told once about a damaged store set aside at opening; empty otherwise.
     // Taking it empties it.
     QString takeDamageNotice();
+    // Values kept beside the groups (the cutting settings), by their path in the store.
+    QString readPath(const QString& path) const;
+    void writePath(const QString& path, const QString& text);
 
 private:
+    // Every write goes through here: a damaged or unwritable store is refused, one sync per call.
+    void writeEntries(const std::vector<std::pair<QString, QString>>& entries);
     void setAsideDamagedFile();
 
     std::unique_ptr<QSettings> m_settings;

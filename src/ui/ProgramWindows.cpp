@@ -1,6 +1,7 @@
 #include "ui/ProgramWindows.h"
 
 #include "session/Session.h"
+#include "ui/CuttingPlanWindow.h"
 #include "ui/HelpCommands.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
@@ -15,7 +16,8 @@ TProgramWindows::TProgramWindows(TSession& session)
     : m_form1(std::make_unique<TForm1>(session)), m_form2(std::make_unique<TForm2>(session)),
       m_form3(std::make_unique<TForm3>(session)), m_form4(std::make_unique<TForm4>(session)),
       m_form5(std::make_unique<TForm5>(session)), m_form7(std::make_unique<TForm7>(session)),
-      m_form10(std::make_unique<TForm10>(session)), m_help(std::make_unique<THelpCommands>(session.folder)) {
+      m_form10(std::make_unique<TForm10>(session)), m_help(std::make_unique<THelpCommands>(session.folder)),
+      m_cuttingPlan(std::make_unique<TCuttingPlanWindow>(session)) {
     TForm1* main = m_form1.get();
     TForm2* division = m_form2.get();
     TForm10* subDivision = m_form10.get();
@@ -25,6 +27,7 @@ TProgramWindows::TProgramWindows(TSession& session)
     QObject::connect(main, &TForm1::costTableRequested, m_form5.get(), &TForm5::showCostTable);
     QObject::connect(main, &TForm1::settingsRequested, m_form7.get(),
                      [settings = m_form7.get()] { Widgets::bringToFront(settings); });
+    QObject::connect(main, &TForm1::cuttingPlanRequested, m_cuttingPlan.get(), &TCuttingPlanWindow::show);
     QObject::connect(main, &TForm1::helpRequested, m_help.get(), &THelpCommands::showHelp);
     QObject::connect(main, &TForm1::aboutRequested, m_help.get(), &THelpCommands::showAbout);
     QObject::connect(division, &TForm2::subDivisionEditorRequested, subDivision, &TForm10::open);

@@ -11,6 +11,7 @@ class TForm5;
 class TForm7;
 class TForm10;
 class THelpCommands;
+class TCuttingPlanWindow;
 
 // The program's windows, each created once in the start-up order and owned here. No window knows
 // another: a window asks for another by a signal, and this is the one place that answers.
@@ -27,6 +28,7 @@ public:
     TForm7* form7() const { return m_form7.get(); }
     TForm10* form10() const { return m_form10.get(); }
     THelpCommands* help() const { return m_help.get(); }
+    TCuttingPlanWindow* cuttingPlan() const { return m_cuttingPlan.get(); }
 
 private:
     std::unique_ptr<TForm1> m_form1;
@@ -37,4 +39,5 @@ private:
     std::unique_ptr<TForm7> m_form7;
     std::unique_ptr<TForm10> m_form10;
     std::unique_ptr<THelpCommands> m_help;
+    std::unique_ptr<TCuttingPlanWindow> m_cuttingPlan;
 };

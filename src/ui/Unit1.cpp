@@ -66,6 +66,8 @@ void TForm1::buildActions() {
     m_measureMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Slash));
     QAction* costAction = action(QStringLiteral("actionCost"), QStringLiteral("Ma&liyet"), "cost");
     costAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    QAction* cuttingAction = action(QStringLiteral("actionCuttingPlan"), QStringLiteral("Kesim Planı"), "cut");
+    cuttingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     QAction* customersAction =
         action(QStringLiteral("actionCustomers"), QStringLiteral("Müşteri Listesi"), "customers");
     QAction* settingsAction = action(QStringLiteral("actionSettings"), QStringLiteral("Ayarlar"), "settings");
@@ -76,7 +78,7 @@ void TForm1::buildActions() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Dosya"));
     file->addActions({newAction, openAction, saveAction, printAction, exitAction});
     QMenu* project = menuBar()->addMenu(QStringLiteral("P&roje"));
-    project->addActions({m_measureMenu, costAction});
+    project->addActions({m_measureMenu, costAction, cuttingAction});
     menuBar()->addMenu(QStringLiteral("&Müşteri"))->addAction(customersAction);
     menuBar()->addMenu(QStringLiteral("&Ayarlar"))->addAction(settingsAction);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Yardım"));
@@ -111,6 +113,8 @@ void TForm1::buildActions() {
     bar->addSeparator();
     tool(QStringLiteral("toolCost"), QStringLiteral("Maliyet"), "cost", costAction);
     bar->addSeparator();
+    tool(QStringLiteral("toolCuttingPlan"), QStringLiteral("Kesim Planı"), "cut", cuttingAction);
+    bar->addSeparator();
     tool(QStringLiteral("toolSettings"), QStringLiteral("Ayarlar"), "settings", settingsAction);
     bar->addSeparator();
     tool(QStringLiteral("toolHelp"), QStringLiteral("Yardım"), "help", helpAction);
@@ -135,6 +139,7 @@ void TForm1::buildActions() {
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_measureMenu, &QAction::triggered, this, [this] { emit divisionEditorRequested(0); });
     connect(costAction, &QAction::triggered, this, &TForm1::costTableRequested);
+    connect(cuttingAction, &QAction::triggered, this, &TForm1::cuttingPlanRequested);
     connect(settingsAction, &QAction::triggered, this, &TForm1::settingsRequested);
     connect(helpAction, &QAction::triggered, this, &TForm1::helpRequested);
     connect(aboutAction, &QAction::triggered, this, &TForm1::aboutRequested);

@@ -46,6 +46,7 @@ signals:
     void printRequested();
     void costTableRequested();
     void settingsRequested();
+    void cuttingPlanRequested();
     void helpRequested();
     void aboutRequested();
 

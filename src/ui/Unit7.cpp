@@ -3,6 +3,7 @@
 #include "model/Messages.h"
 #include "session/Session.h"
 #include "settings/ProfileGroupChoice.h"
+#include "ui/CuttingSettingsPage.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -33,6 +34,7 @@ TForm7::TForm7(TSession& session, QWidget* parent)
     tabs->setGeometry(8, 8, 704, 544);
     tabs->addTab(buildProfilePage(), QStringLiteral("Profil Ölçüleri "));
     tabs->addTab(buildListPage(), QStringLiteral("Malzeme Çeşitleri"));
+    tabs->addTab(new TCuttingSettingsPage(m_session), QStringLiteral("Kesim"));
     // The firm name is the workshop's, not a profile measurement: it stands below both pages.
     Widgets::label(this, TProfileGroup::caption(TProfileGroup::firma) + QStringLiteral(" :"), QRect(16, 562, 100, 26),
                    true);
