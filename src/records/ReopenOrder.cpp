@@ -45,6 +45,9 @@ bool ReopenOrder(TSession& session, int sno) {
     for (int i = 0; i < 3; ++i)
         form.extraAmounts[i] = QString::number(r.ilaveTutar[i]);
     form.customerNo = QString::number(r.musterino);
+    // An open dialog shows the order's customer at once; a closed one finds it when shown.
+    for (int i = 0; i < form.customers.size(); ++i)
+        if (form.customers[i].mno == r.musterino) ChooseCustomer(form, i);
     form.orderNo = project.sno;
     project.doorsEqual = r.kapakesit == 1;
 

@@ -2,12 +2,15 @@
 
 #include "app/Session.h"
 #include "model/Messages.h"
+#include "records/OrderSave.h"
 #include "ui/Unit10.h"
+#include "ui/Unit11.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Unit5.h"
 #include "ui/Unit7.h"
+#include "ui/Unit8.h"
 #include "ui/Widgets.h"
 
 #include <QAction>
@@ -50,6 +53,8 @@ TForm1::TForm1(TSession& session, QWidget* parent) : QMainWindow(parent), m_sess
     m_form5 = new TForm5(m_session);
     m_form7 = new TForm7(m_session);
     m_form10 = new TForm10(m_session);
+    m_form8 = new TForm8(m_session);
+    m_form11 = new TForm11(m_session);
     m_form2->setSubDivisionEditor(m_form10);
     m_form10->setDivisionEditor(m_form2);
     connect(m_form2, &TForm2::confirmed, this, [this] {
@@ -59,10 +64,14 @@ TForm1::TForm1(TSession& session, QWidget* parent) : QMainWindow(parent), m_sess
     connect(m_form4, &TForm4::projectChanged, this, &TForm1::refresh);
     connect(m_form4, &TForm4::closed, this, [this] { Widgets::bringToFront(this); });
     connect(m_form4, &TForm4::profileGroupChanged, m_form7, &TForm7::refresh);
+    connect(m_form8, &TForm8::customerListRequested, this, &TForm1::showCustomers);
+    connect(&m_session.events, &TSessionEvents::projectReplaced, this, &TForm1::refresh);
     refresh();
 }
 
 TForm1::~TForm1() {
+    delete m_form11;
+    delete m_form8;
     delete m_form10;
     delete m_form7;
     delete m_form5;
@@ -161,7 +170,9 @@ void TForm1::buildActions() {
     connect(m_measureMenu, &QAction::triggered, this, [this] { openDivisionEditor(0); });
     connect(costAction, &QAction::triggered, this, &TForm1::showCostTable);
     connect(settingsAction, &QAction::triggered, this, &TForm1::showSettings);
-    // The order list, saving, the customer list, help and about come with the order records.
+    connect(saveAction, &QAction::triggered, this, &TForm1::saveOrder);
+    connect(customersAction, &QAction::triggered, this, &TForm1::showCustomers);
+    // The order list, help and about are still to come.
 }
 
 void TForm1::buildDoorArea() {
@@ -371,4 +382,12 @@ void TForm1::showCostTable() {
 
 void TForm1::showSettings() {
     Widgets::bringToFront(m_form7);
+}
+
+void TForm1::saveOrder() {
+    if (RunGuarded([this] { CheckSaveCommand(m_session.project); })) m_form8->open();
+}
+
+void TForm1::showCustomers() {
+    m_form11->open();
 }

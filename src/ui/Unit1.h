@@ -18,7 +18,9 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm7;
+class TForm8;
 class TForm10;
+class TForm11;
 
 // A picture that reports double-clicks (door pictures, the logo).
 class TClickableImage : public QLabel {
@@ -45,6 +47,8 @@ public:
     TForm5* form5() const { return m_form5; }
     TForm7* form7() const { return m_form7; }
     TForm10* form10() const { return m_form10; }
+    TForm8* form8() const { return m_form8; }
+    TForm11* form11() const { return m_form11; }
 
     // Shows the door pictures and widths of doors 1..N, hides the others; any other count changes nothing.
     void ShowDoorCount(const QString& count);
@@ -56,6 +60,8 @@ public:
     void printPreview();
     void showCostTable();
     void showSettings();
+    void saveOrder();
+    void showCustomers();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,4 +100,6 @@ private:
     TForm5* m_form5 = nullptr;
     TForm7* m_form7 = nullptr;
     TForm10* m_form10 = nullptr;
+    TForm8* m_form8 = nullptr;
+    TForm11* m_form11 = nullptr;
 };
