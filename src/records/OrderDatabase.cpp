@@ -68,6 +68,8 @@ QSqlDatabase open() {
             checkSchema(db);
         else
             createSchema(db);
+        for (const QString& statement : SqlDialect::afterOpen())
+            run(db, statement);
     } catch (const DoravelError&) {
         db.close();
         // Only a file this call created, and left without tables, is taken away again.

@@ -11,6 +11,8 @@ namespace SqlDialect {
 QString driverName();
 // Connection options: how long a writer waits for another one before giving up.
 QString connectOptions();
+// Settings of an opened database, run after its tables were checked or created.
+QStringList afterOpen();
 // Starts a transaction that writes: it takes the write lock at once, so order and customer numbers
 // decided inside it cannot be taken by another writer before the commit.
 QStringList beginWrite();

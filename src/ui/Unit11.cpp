@@ -25,6 +25,7 @@ TForm11::TForm11(TSession& session, QWidget* parent)
     m_grid->setGeometry(8, 8, 300, 320);
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Müşteri Adı")});
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->hide();
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
