@@ -226,6 +226,19 @@ private slots:
         QCOMPARE(CustomerStore::find(ali)->bakiye, 1500.0);
     }
 
+    void sameNamedCustomersKeepTheirOwnBalances() {
+        const int first = addCustomer(QStringLiteral("Ali"));
+        const int second = addCustomer(QStringLiteral("Ali"));
+        ShowSaveDialog(form(), m_session->project);
+        QCOMPARE(form().customers.size(), 2);
+        ChooseCustomer(form(), 1); // the older of the two, second in table order
+        QCOMPARE(form().customerNo, QString::number(first));
+        form().remaining = QStringLiteral("250");
+        QVERIFY(SaveOrder(m_session->project, form()));
+        QCOMPARE(CustomerStore::find(first)->bakiye, 250.0);
+        QCOMPARE(CustomerStore::find(second)->bakiye, 0.0);
+    }
+
     void apostrophesAndTurkishLettersRoundTrip() {
         const QString name = QStringLiteral("O'Brien & Şükrü Çağlar \"İğneci\"; DROP TABLE musteri; --");
         const int customer = addCustomer(name);

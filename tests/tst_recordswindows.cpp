@@ -163,6 +163,17 @@ private slots:
         QCOMPARE(text(saveDialog(), "Edit5"), QStringLiteral("1500"));
     }
 
+    void cancelStoresNothing() {
+        enterCustomer(QStringLiteral("Ali"));
+        program->session->project = RecordsSupport::designedProject();
+        trigger("actionSave");
+        Operator::typeOver(find<QLineEdit>(saveDialog(), "Edit1"), QStringLiteral("900"));
+        click(saveDialog(), "Button2");
+        QVERIFY(!saveDialog()->isVisible());
+        QCOMPARE(OrderStore::orderNumbers(), QList<int>());
+        QCOMPARE(CustomerStore::find(1)->bakiye, 0.0);
+    }
+
     void customerListSaveRefreshesTheSaveDialog() {
         enterCustomer(QStringLiteral("Ali"));
         program->session->project = RecordsSupport::designedProject();
