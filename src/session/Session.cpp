@@ -3,11 +3,13 @@
 #include "design/DoorDrawing.h"
 #include "model/Clock.h"
 #include "model/Messages.h"
+#include "records/OrderDatabase.h"
 
 TSession::TSession(TProgramFolder folder_, std::unique_ptr<TProfileStore> store_)
     : folder(std::move(folder_)), store(std::move(store_)) {}
 
 void OnMainWindowCreated(TSession& session) {
+    RegisterOrderDatabase(session.folder);
     DrawBlankDoors(session.doorImages);
     session.project.deliveryDate = Clock::today();
 }

@@ -9,6 +9,7 @@
 #include "production/CostTable.h"
 #include "production/ProductionSheet.h"
 #include "settings/CuttingSettings.h"
+#include "records/OrderSave.h"
 #include "settings/MaterialLists.h"
 #include "settings/ProfileGroup.h"
 #include "settings/ProfileStore.h"
@@ -38,12 +39,13 @@ struct TSession {
     QStringList& innerMaterialChoices = subDivisionEditor.nameChoices; // the editors' name choices, kept once
     TProductionSheet sheet;
     TCostTable costTable;
+    TOrderSave orderSave; // the save dialog
     QString statusDate;
     bool doorAreaEnabled = false;
     TSessionEvents events;
 };
 
-// While the main window is created: the blank doors and today's delivery date.
+// While the main window is created: the order database, the blank doors and today's delivery date.
 void OnMainWindowCreated(TSession& session);
 // When the main window is first shown, in order; a failing step ends the sequence there and the
 // door area stays disabled.

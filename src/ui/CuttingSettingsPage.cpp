@@ -1,7 +1,7 @@
 #include "ui/CuttingSettingsPage.h"
 
-#include "session/Session.h"
 #include "model/Messages.h"
+#include "session/Session.h"
 #include "ui/Widgets.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "ui/HelpCommands.h"
 
-#include "session/Help.h"
 #include "model/Messages.h"
+#include "session/Help.h"
 #include "ui/HelpWindow.h"
 #include "ui/Unit12.h"
 #include "ui/Widgets.h"

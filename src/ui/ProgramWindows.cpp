@@ -5,18 +5,21 @@
 #include "ui/HelpCommands.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
+#include "ui/Unit11.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Unit5.h"
 #include "ui/Unit7.h"
+#include "ui/Unit8.h"
 #include "ui/Widgets.h"
 
 TProgramWindows::TProgramWindows(TSession& session)
     : m_form1(std::make_unique<TForm1>(session)), m_form2(std::make_unique<TForm2>(session)),
       m_form3(std::make_unique<TForm3>(session)), m_form4(std::make_unique<TForm4>(session)),
       m_form5(std::make_unique<TForm5>(session)), m_form7(std::make_unique<TForm7>(session)),
-      m_form10(std::make_unique<TForm10>(session)), m_help(std::make_unique<THelpCommands>(session.folder)),
+      m_form10(std::make_unique<TForm10>(session)), m_form8(std::make_unique<TForm8>(session)),
+      m_form11(std::make_unique<TForm11>(session)), m_help(std::make_unique<THelpCommands>(session.folder)),
       m_cuttingPlan(std::make_unique<TCuttingPlanWindow>(session)) {
     TForm1* main = m_form1.get();
     TForm2* division = m_form2.get();
@@ -28,6 +31,9 @@ TProgramWindows::TProgramWindows(TSession& session)
     QObject::connect(main, &TForm1::settingsRequested, m_form7.get(),
                      [settings = m_form7.get()] { Widgets::bringToFront(settings); });
     QObject::connect(main, &TForm1::cuttingPlanRequested, m_cuttingPlan.get(), &TCuttingPlanWindow::show);
+    QObject::connect(main, &TForm1::saveDialogRequested, m_form8.get(), &TForm8::open);
+    QObject::connect(main, &TForm1::customerListRequested, m_form11.get(), &TForm11::open);
+    QObject::connect(m_form8.get(), &TForm8::customerListRequested, m_form11.get(), &TForm11::open);
     QObject::connect(main, &TForm1::helpRequested, m_help.get(), &THelpCommands::showHelp);
     QObject::connect(main, &TForm1::aboutRequested, m_help.get(), &THelpCommands::showAbout);
     QObject::connect(division, &TForm2::subDivisionEditorRequested, subDivision, &TForm10::open);

@@ -9,7 +9,9 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm7;
+class TForm8;
 class TForm10;
+class TForm11;
 class THelpCommands;
 class TCuttingPlanWindow;
 
@@ -26,7 +28,9 @@ public:
     TForm4* form4() const { return m_form4.get(); }
     TForm5* form5() const { return m_form5.get(); }
     TForm7* form7() const { return m_form7.get(); }
+    TForm8* form8() const { return m_form8.get(); }
     TForm10* form10() const { return m_form10.get(); }
+    TForm11* form11() const { return m_form11.get(); }
     THelpCommands* help() const { return m_help.get(); }
     TCuttingPlanWindow* cuttingPlan() const { return m_cuttingPlan.get(); }
 
@@ -38,6 +42,8 @@ private:
     std::unique_ptr<TForm5> m_form5;
     std::unique_ptr<TForm7> m_form7;
     std::unique_ptr<TForm10> m_form10;
+    std::unique_ptr<TForm8> m_form8;
+    std::unique_ptr<TForm11> m_form11;
     std::unique_ptr<THelpCommands> m_help;
     std::unique_ptr<TCuttingPlanWindow> m_cuttingPlan;
 };

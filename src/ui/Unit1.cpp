@@ -4,6 +4,7 @@
 #include "model/Clock.h"
 #include "model/Messages.h"
 #include "model/NumberText.h"
+#include "records/OrderSave.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
 
@@ -143,7 +144,9 @@ void TForm1::buildActions() {
     connect(settingsAction, &QAction::triggered, this, &TForm1::settingsRequested);
     connect(helpAction, &QAction::triggered, this, &TForm1::helpRequested);
     connect(aboutAction, &QAction::triggered, this, &TForm1::aboutRequested);
-    // The order list, saving and the customer list come with the order records.
+    connect(saveAction, &QAction::triggered, this, &TForm1::saveOrder);
+    connect(customersAction, &QAction::triggered, this, &TForm1::customerListRequested);
+    // The order list is still to come.
 }
 
 void TForm1::buildDoorArea() {
@@ -330,4 +333,8 @@ void TForm1::newProject() {
     if (!confirmed) return;
     emit m_session.events.projectReplaced();
     emit newOrderRequested();
+}
+
+void TForm1::saveOrder() {
+    if (RunGuarded([this] { CheckSaveCommand(m_session.project); })) emit saveDialogRequested();
 }

@@ -38,6 +38,8 @@ public:
     void refresh();
 
     void newProject();
+    // Kaydet: the save command's check, then the save dialog.
+    void saveOrder();
 
 signals:
     // The commands answered by the other windows.
@@ -49,6 +51,8 @@ signals:
     void cuttingPlanRequested();
     void helpRequested();
     void aboutRequested();
+    void saveDialogRequested();
+    void customerListRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

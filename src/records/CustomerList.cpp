@@ -1,0 +1,63 @@
+#include "records/CustomerList.h"
+
+#include "model/Errors.h"
+#include "records/OrderStore.h"
+
+void OpenCustomerList(TCustomerList& list) {
+    list.state = TCustomerList::State::Browse;
+    list.rows = CustomerStore::all();
+    list.current = list.rows.isEmpty() ? -1 : 0;
+}
+
+void NewCustomer(TCustomerList& list) {
+    if (list.state != TCustomerList::State::Browse) PostCustomer(list);
+    TCustomer customer;
+    customer.mno = CustomerStore::nextNumber();
+    list.rows.prepend(customer);
+    list.current = 0;
+    list.state = TCustomerList::State::Insert;
+}
+
+void EditCustomer(TCustomerList& list, TCustomerList::Field field, const QString& text) {
+    if (list.current < 0) return;
+    TCustomer& customer = list.rows[list.current];
+    QString& value = field == TCustomerList::Name  ? customer.name
+                     : field == TCustomerList::Tel ? customer.tel
+                                                   : customer.adres;
+    if (value == text) return;
+    value = text;
+    if (list.state == TCustomerList::State::Browse) list.state = TCustomerList::State::Edit;
+}
+
+void PostCustomer(TCustomerList& list) {
+    if (list.state == TCustomerList::State::Browse || list.current < 0) throw DoravelError(OrderTexts::notEditing);
+    TCustomer customer = list.rows[list.current];
+    if (list.state == TCustomerList::State::Insert)
+        CustomerStore::insert(customer);
+    else
+        CustomerStore::update(customer);
+    ++list.stores;
+    list.state = TCustomerList::State::Browse;
+    list.rows = CustomerStore::all();
+    list.current = 0;
+    for (int i = 0; i < list.rows.size(); ++i)
+        if (list.rows[i].mno == customer.mno) list.current = i;
+}
+
+void MoveToCustomer(TCustomerList& list, int index) {
+    if (index == list.current || index < 0 || index >= list.rows.size()) return;
+    if (list.state == TCustomerList::State::Browse) {
+        list.current = index;
+        return;
+    }
+    const int target = list.rows[index].mno;
+    PostCustomer(list);
+    for (int i = 0; i < list.rows.size(); ++i)
+        if (list.rows[i].mno == target) list.current = i;
+}
+
+void CloseCustomerList(TCustomerList& list) {
+    list.rows.clear();
+    list.current = -1;
+    list.state = TCustomerList::State::Browse;
+}

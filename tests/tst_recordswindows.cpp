@@ -1,0 +1,189 @@
+#include "model/Clock.h"
+#include "records/OrderStore.h"
+#include "records/ReopenOrder.h"
+#include "support/RecordsSupport.h"
+#include "support/WindowTestSupport.h"
+#include "ui/Unit1.h"
+#include "ui/Unit11.h"
+#include "ui/Unit8.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using Operator::find;
+
+// The save dialog and the customer list, driven through their real widgets.
+class TestRecordsWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TRunningProgram> program;
+
+    TForm11* customers() { return program->windows->form11(); }
+    TForm8* saveDialog() { return program->windows->form8(); }
+    void click(QWidget* window, const char* name) { find<QPushButton>(window, name)->click(); }
+    QString text(QWidget* window, const char* name) { return find<QLineEdit>(window, name)->text(); }
+    void trigger(const char* action) { find<QAction>(program->form, action)->trigger(); }
+
+    // A customer typed in through the customer list and stored with its "Kaydet".
+    void enterCustomer(const QString& name, const QString& tel = QString()) {
+        trigger("actionCustomers");
+        click(customers(), "Button1");
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit1"), name);
+        if (!tel.isEmpty()) Operator::typeOver(find<QLineEdit>(customers(), "DBEdit4"), tel);
+        click(customers(), "Button2");
+    }
+
+private slots:
+    void init() {
+        Clock::setFixedToday(QDate(2026, 12, 10));
+        program = std::make_unique<TRunningProgram>();
+        program->start();
+    }
+    void cleanup() {
+        program.reset();
+        OrderDatabase::close();
+        Clock::setFixedToday(QDate());
+    }
+
+    void newCustomerGetsNextNumberAndZeroBalance() {
+        trigger("actionCustomers");
+        QVERIFY(customers()->isVisible());
+        QCOMPARE(customers()->windowTitle(), QStringLiteral("Müşteri Listesi"));
+        click(customers(), "Button1");
+        QCOMPARE(text(customers(), "DBEdit2"), QStringLiteral("1"));
+        QCOMPARE(text(customers(), "DBEdit3"), QStringLiteral("0"));
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit1"), QStringLiteral("Şule O'Neil"));
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit4"), QStringLiteral("0532 111 22 33"));
+        find<QPlainTextEdit>(customers(), "DBMemo1")->setPlainText(QStringLiteral("Çamlıca Sk. 5, Üsküdar"));
+        click(customers(), "Button2");
+        QCOMPARE(program->messages.shown, QStringList());
+        const TCustomer stored = *CustomerStore::find(1);
+        QCOMPARE(stored.name, QStringLiteral("Şule O'Neil"));
+        QCOMPARE(stored.tel, QStringLiteral("0532 111 22 33"));
+        QCOMPARE(stored.adres, QStringLiteral("Çamlıca Sk. 5, Üsküdar"));
+        click(customers(), "Button1");
+        QCOMPARE(text(customers(), "DBEdit2"), QStringLiteral("2"));
+        auto* grid = find<QTableWidget>(customers(), "DBGrid1");
+        QCOMPARE(grid->rowCount(), 2);
+        QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("Şule O'Neil"));
+        QVERIFY(find<QLineEdit>(customers(), "DBEdit3")->isReadOnly());
+    }
+
+    void closingDropsAnUnstoredCustomer() {
+        enterCustomer(QStringLiteral("Ali"));
+        click(customers(), "Button1");
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit1"), QStringLiteral("Veli"));
+        click(customers(), "Button3");
+        QVERIFY(!customers()->isVisible());
+        QCOMPARE(CustomerStore::all().size(), 1);
+        trigger("actionCustomers");
+        QCOMPARE(find<QTableWidget>(customers(), "DBGrid1")->rowCount(), 1);
+        click(customers(), "Button1");
+        QCOMPARE(text(customers(), "DBEdit2"), QStringLiteral("2"));
+    }
+
+    void saveWithNothingChangedFails() {
+        enterCustomer(QStringLiteral("Ali"));
+        click(customers(), "Button2");
+        QCOMPARE(program->messages.shown, QStringList({QStringLiteral("Dataset not in edit or insert mode")}));
+    }
+
+    void movingToAnotherCustomerStoresTheChange() {
+        enterCustomer(QStringLiteral("Ali"));
+        enterCustomer(QStringLiteral("Veli"));
+        auto* grid = find<QTableWidget>(customers(), "DBGrid1");
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Veli"));
+        // Renamed in place in the grid, then another row is chosen.
+        grid->item(0, 0)->setText(QStringLiteral("Veli Çelik"));
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Veli Çelik"));
+        grid->setCurrentCell(1, 0);
+        QCOMPARE(CustomerStore::find(2)->name, QStringLiteral("Veli Çelik"));
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Ali"));
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit4"), QStringLiteral("212"));
+        grid->setCurrentCell(0, 0);
+        QCOMPARE(CustomerStore::find(1)->tel, QStringLiteral("212"));
+        QCOMPARE(program->messages.shown, QStringList());
+    }
+
+    void saveCommandNeedsADesign() {
+        trigger("actionSave");
+        QCOMPARE(program->messages.shown, QStringList({QStringLiteral("Lütfen  Ölçülendirme Yapınız !")}));
+        QVERIFY(!saveDialog()->isVisible());
+    }
+
+    void savingWithoutCustomersOpensTheCustomerList() {
+        program->session->project = RecordsSupport::designedProject();
+        trigger("actionSave");
+        QVERIFY(saveDialog()->isVisible());
+        click(saveDialog(), "Button1");
+        QCOMPARE(program->messages.shown,
+                 QStringList({QStringLiteral("Programa kayıtlı müşteri yok ! Lütfen Müşteri bilgilerini giriniz .")}));
+        QVERIFY(!saveDialog()->isVisible());
+        QVERIFY(customers()->isVisible());
+        QCOMPARE(OrderStore::orderNumbers(), QList<int>());
+    }
+
+    void savedOrderAndBalanceOutliveARestart() {
+        enterCustomer(QStringLiteral("Ali"));
+        enterCustomer(QStringLiteral("Ayşe Kaya"));
+        program->session->project = RecordsSupport::designedProject();
+        trigger("actionSave");
+        auto* choice = find<QComboBox>(saveDialog(), "ComboBox1");
+        QCOMPARE(choice->count(), 2);
+        QCOMPARE(choice->currentText(), QStringLiteral("Ayşe Kaya"));
+        Operator::choose(choice, QStringLiteral("Ali"));
+        QCOMPARE(text(saveDialog(), "Edit12"), QStringLiteral("1"));
+        Operator::typeOver(find<QLineEdit>(saveDialog(), "Edit1"), QStringLiteral("2000"));
+        QCOMPARE(text(saveDialog(), "Edit3"), QStringLiteral("2000"));
+        Operator::typeOver(find<QLineEdit>(saveDialog(), "Edit4"), QStringLiteral("500"));
+        QCOMPARE(text(saveDialog(), "Edit5"), QStringLiteral("1500"));
+        Operator::typeOver(find<QLineEdit>(saveDialog(), "Edit2"), QStringLiteral("Salı teslim"));
+        click(saveDialog(), "Button1");
+        QCOMPARE(program->messages.shown, QStringList());
+        QVERIFY(!saveDialog()->isVisible());
+
+        program->start();
+        trigger("actionCustomers");
+        auto* grid = find<QTableWidget>(customers(), "DBGrid1");
+        grid->setCurrentCell(1, 0);
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Ali"));
+        QCOMPARE(text(customers(), "DBEdit3"), QStringLiteral("1500"));
+
+        // Reopened, the main window shows the order and the dialog its customer, amount and note.
+        QVERIFY(ReopenOrder(*program->session, 1));
+        QCOMPARE(text(program->form, "Edit5"), QStringLiteral("Deneme"));
+        QVERIFY(!find<QLineEdit>(program->form, "k3")->isVisible());
+        trigger("actionSave");
+        QCOMPARE(find<QComboBox>(saveDialog(), "ComboBox1")->currentText(), QStringLiteral("Ali"));
+        QCOMPARE(text(saveDialog(), "Edit1"), QStringLiteral("2000"));
+        QCOMPARE(text(saveDialog(), "Edit2"), QStringLiteral("Salı teslim"));
+        QCOMPARE(text(saveDialog(), "Edit5"), QStringLiteral("1500"));
+    }
+
+    void cancelStoresNothing() {
+        enterCustomer(QStringLiteral("Ali"));
+        program->session->project = RecordsSupport::designedProject();
+        trigger("actionSave");
+        Operator::typeOver(find<QLineEdit>(saveDialog(), "Edit1"), QStringLiteral("900"));
+        click(saveDialog(), "Button2");
+        QVERIFY(!saveDialog()->isVisible());
+        QCOMPARE(OrderStore::orderNumbers(), QList<int>());
+        QCOMPARE(CustomerStore::find(1)->bakiye, 0.0);
+    }
+
+    void customerListSaveRefreshesTheSaveDialog() {
+        enterCustomer(QStringLiteral("Ali"));
+        program->session->project = RecordsSupport::designedProject();
+        trigger("actionSave");
+        enterCustomer(QStringLiteral("Zeynep"));
+        auto* choice = find<QComboBox>(saveDialog(), "ComboBox1");
+        QCOMPARE(choice->count(), 2);
+        QCOMPARE(choice->currentText(), QStringLiteral("Ali"));
+    }
+};
+
+QTEST_MAIN(TestRecordsWindows)
+#include "tst_recordswindows.moc"
