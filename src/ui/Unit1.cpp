@@ -11,6 +11,7 @@
 #include "ui/Unit5.h"
 #include "ui/Unit7.h"
 #include "ui/Unit8.h"
+#include "ui/Unit9.h"
 #include "ui/Widgets.h"
 
 #include <QAction>
@@ -55,6 +56,7 @@ TForm1::TForm1(TSession& session, QWidget* parent) : QMainWindow(parent), m_sess
     m_form10 = new TForm10(m_session);
     m_form8 = new TForm8(m_session);
     m_form11 = new TForm11(m_session);
+    m_form9 = new TForm9(m_session);
     m_form2->setSubDivisionEditor(m_form10);
     m_form10->setDivisionEditor(m_form2);
     connect(m_form2, &TForm2::confirmed, this, [this] {
@@ -70,6 +72,7 @@ TForm1::TForm1(TSession& session, QWidget* parent) : QMainWindow(parent), m_sess
 }
 
 TForm1::~TForm1() {
+    delete m_form9;
     delete m_form11;
     delete m_form8;
     delete m_form10;
@@ -172,7 +175,8 @@ void TForm1::buildActions() {
     connect(settingsAction, &QAction::triggered, this, &TForm1::showSettings);
     connect(saveAction, &QAction::triggered, this, &TForm1::saveOrder);
     connect(customersAction, &QAction::triggered, this, &TForm1::showCustomers);
-    // The order list, help and about are still to come.
+    connect(openAction, &QAction::triggered, this, &TForm1::showOrders);
+    // Help and about are still to come.
 }
 
 void TForm1::buildDoorArea() {
@@ -386,6 +390,10 @@ void TForm1::showSettings() {
 
 void TForm1::saveOrder() {
     if (RunGuarded([this] { CheckSaveCommand(m_session.project); })) m_form8->open();
+}
+
+void TForm1::showOrders() {
+    m_form9->open();
 }
 
 void TForm1::showCustomers() {

@@ -21,6 +21,7 @@ class TForm7;
 class TForm8;
 class TForm10;
 class TForm11;
+class TForm9;
 
 // A picture that reports double-clicks (door pictures, the logo).
 class TClickableImage : public QLabel {
@@ -49,6 +50,7 @@ public:
     TForm10* form10() const { return m_form10; }
     TForm8* form8() const { return m_form8; }
     TForm11* form11() const { return m_form11; }
+    TForm9* form9() const { return m_form9; }
 
     // Shows the door pictures and widths of doors 1..N, hides the others; any other count changes nothing.
     void ShowDoorCount(const QString& count);
@@ -62,6 +64,7 @@ public:
     void showSettings();
     void saveOrder();
     void showCustomers();
+    void showOrders();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,4 +105,5 @@ private:
     TForm10* m_form10 = nullptr;
     TForm8* m_form8 = nullptr;
     TForm11* m_form11 = nullptr;
+    TForm9* m_form9 = nullptr;
 };
