@@ -58,9 +58,14 @@ public:
         QFont f = Fonts::arial(std::max(1, int(std::lround(mm(points * 25.4 / 72)))), bold);
         m_painter.setFont(f);
     }
-    // Text that does not fit its box ends in an ellipsis, so it never runs into the next column.
-    void text(const QRectF& box, const QString& value, Qt::Alignment alignment) {
-        const QRectF inner = box.adjusted(mm(0.4), 0, -mm(0.4), 0);
+    // A figure or name that does not fit its box ends in an ellipsis, so it never runs into the next
+    // column; a caption is always written whole.
+    void text(const QRectF& box, const QString& value, Qt::Alignment alignment, bool whole = false) {
+        const QRectF inner = box.adjusted(mm(0.3), 0, -mm(0.3), 0);
+        if (whole) {
+            m_painter.drawText(inner, int(alignment | Qt::AlignVCenter | Qt::TextDontClip), value);
+            return;
+        }
         const QString shown = m_painter.fontMetrics().elidedText(value, Qt::ElideRight, int(inner.width()));
         m_painter.drawText(inner, int(alignment | Qt::AlignVCenter), shown);
     }
@@ -81,7 +86,7 @@ void paintHeader(TSheet& sheet, double top) {
     for (int i = 0; i < columns().size(); ++i) {
         const TColumn& c = columns()[i];
         sheet.text(sheet.rect(c.left, top, c.width, HeaderHeightMm), QString::fromUtf8(c.caption),
-                   i == 0 ? Qt::AlignLeft : Qt::AlignHCenter);
+                   i == 0 ? Qt::AlignLeft : Qt::AlignHCenter, true);
     }
 }
 
@@ -145,7 +150,7 @@ void paint(QPainter& painter, QPagedPaintDevice& device, const QRectF& pageRect,
         if (page == 0) {
             sheet.font(14, true);
             sheet.text(sheet.rect(84.7, top, BandWidth - 84.7, TitleHeightMm), QStringLiteral("Sipariş Listesi"),
-                       Qt::AlignLeft);
+                       Qt::AlignLeft, true);
             top += TitleHeightMm;
         }
         paintHeader(sheet, top);
