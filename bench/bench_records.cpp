@@ -213,6 +213,8 @@ int main(int argc, char* argv[]) {
         {"one customer", {false, customer, true, {}, {}}},
         {"one week of save days", {true, {}, false, weekStart, weekStart.addDays(6)}},
         {"one customer, one year of save days", {false, customer, false, weekStart, weekStart.addDays(364)}},
+        // The widest date filter: every order lies between the two days.
+        {"all ten years of save days", {true, {}, false, QDate(2016, 1, 1), QDate(2027, 1, 1)}},
     };
     TOrderListing listing(&session.events);
     const QString file = session.folder.dbFile(OrderDatabase::fileName);

@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "model/Clock.h"
 #include "model/Messages.h"
+#include "production/Fonts.h"
 #include "records/CustomerStore.h"
 #include "ui/Unit13.h"
 #include "ui/Widgets.h"
@@ -77,6 +78,10 @@ TForm9::TForm9(TSession& session, QWidget* parent)
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The captions and figures fit the column widths in the grid's small type.
+    const QFont small = Fonts::arial(11);
+    m_grid->setFont(small);
+    m_grid->horizontalHeader()->setFont(small);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
     m_grid->horizontalHeader()->setDefaultSectionSize(64);
