@@ -4,7 +4,8 @@
 // printing one customer's orders to PDF; the same list queries and delete run by SQLite's own shell
 // (sqlite3) on the same file as the floor; and the size of the database file.
 //
-//   bench_records [ORDERS]   (default 100000; QT_QPA_PLATFORM=offscreen without a display)
+//   bench_records [ORDERS [COPY]]   (default 100000; COPY keeps a copy of the database file;
+//                                    QT_QPA_PLATFORM=offscreen without a display)
 
 #include "app/Session.h"
 #include "model/Clock.h"
@@ -19,6 +20,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
@@ -121,17 +123,25 @@ QString sqlText(const QString& value) {
     return QLatin1Char('\'') + QString(value).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
 }
 
-// The listing's first page as one SQL text for the sqlite3 shell.
+// The listing's first page as one SQL text for the sqlite3 shell, in the program's own form.
 QString listSql(const TOrderListFilter& f) {
     QStringList where;
     if (!f.allCustomers) where << QStringLiteral("musteriadi = ") + sqlText(f.customer);
     if (!f.allDates)
         where << QStringLiteral("starih BETWEEN %1 AND %2")
                      .arg(sqlText(f.start.toString(Qt::ISODate)), sqlText(f.end.toString(Qt::ISODate)));
-    return QStringLiteral("SELECT sno, musterino, musteriadi, siparisadi, dolapen, dolapboy, kapaksayi, dolapadet, "
-                          "Teslimtarihi, geneltoplam, stutar, alinan, kalan, \"not\" FROM siparis%1 ORDER BY sno DESC "
-                          "LIMIT %2;\n")
-        .arg(where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")))
+    const QString columns = QStringLiteral("sno, musterino, musteriadi, siparisadi, dolapen, dolapboy, kapaksayi, "
+                                           "dolapadet, Teslimtarihi, geneltoplam, stutar, alinan, kalan, \"not\"");
+    const QString condition =
+        where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    if (!f.allDates)
+        return QStringLiteral(
+                   "SELECT %1 FROM siparis WHERE sno IN (SELECT sno FROM siparis%2 ORDER BY sno DESC LIMIT %3) "
+                   "ORDER BY sno DESC;\n")
+            .arg(columns, condition)
+            .arg(TOrderListing::PageSize);
+    return QStringLiteral("SELECT %1 FROM siparis%2 ORDER BY sno DESC LIMIT %3;\n")
+        .arg(columns, condition)
         .arg(TOrderListing::PageSize);
 }
 
@@ -260,6 +270,7 @@ int main(int argc, char* argv[]) {
 
     OrderDatabase::close();
     const qint64 size = QFileInfo(session.folder.dbFile(OrderDatabase::fileName)).size();
+    if (argc > 2) QFile::copy(session.folder.dbFile(OrderDatabase::fileName), QString::fromLocal8Bit(argv[2]));
     std::printf("median of %d runs: save a new order %.2f ms, re-save a reopened order %.2f ms, reopen %.2f ms\n", Runs,
                 save, resave, reopen);
     std::printf("database file: %.1f MB (%lld bytes)\n", double(size) / 1e6, static_cast<long long>(size));

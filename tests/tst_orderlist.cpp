@@ -171,6 +171,14 @@ private slots:
         theirs << 5 << 2;
         QCOMPARE(listed(listing), theirs);
         QCOMPARE(numbers(listing.allRows()), theirs);
+
+        listing.run({true, {}, false, QDate(2026, 12, 1), QDate(2026, 12, 5)});
+        QCOMPARE(listing.rowCount(), TOrderListing::PageSize);
+        while (listing.canFetchMore(QModelIndex()))
+            listing.fetchMore(QModelIndex());
+        QList<int> days = all.mid(0, 600);
+        days << 7 << 6 << 5 << 4;
+        QCOMPARE(listed(listing), days);
     }
 
     void deleteQuestionNamesOrderAndCustomer() {

@@ -54,12 +54,23 @@ QList<TOrderListRow> rows(const TOrderListFilter& filter, int limit, int before)
         conditions << QStringLiteral("sno < ?");
         values << before;
     }
-    QString sql = QStringLiteral("SELECT %1 FROM siparis").arg(k_columns);
-    if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY sno DESC");
-    if (limit > 0) {
-        sql += QStringLiteral(" LIMIT ?");
+    const QString where =
+        conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    QString sql;
+    if (limit > 0 && !filter.allDates) {
+        // A page of a date range: its order numbers come from the save day index alone, and only the
+        // orders of the page are read, however many days the range spans.
+        sql =
+            QStringLiteral("SELECT %1 FROM siparis WHERE sno IN (SELECT sno FROM siparis%2 ORDER BY sno DESC LIMIT ?) "
+                           "ORDER BY sno DESC")
+                .arg(k_columns, where);
         values << limit;
+    } else {
+        sql = QStringLiteral("SELECT %1 FROM siparis%2 ORDER BY sno DESC").arg(k_columns, where);
+        if (limit > 0) {
+            sql += QStringLiteral(" LIMIT ?");
+            values << limit;
+        }
     }
     QSqlQuery query = OrderDatabase::prepare(sql);
     query.setForwardOnly(true);
