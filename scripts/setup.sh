@@ -7,7 +7,7 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins libgl-dev
     fonts-liberation fonts-open-sans fonts-comic-neue fonts-dejavu-core
-    poppler-utils xvfb xauth locales
+    poppler-utils xvfb xauth locales sqlite3
 )
 
 SUDO=""

@@ -6,6 +6,8 @@
 
 #include <QVariant>
 
+#include <array>
+
 namespace {
 
 QVariant text(const QString& value) {
@@ -66,15 +68,22 @@ void changeBalance(int mno, int amount) {
     if (query.numRowsAffected() < 1) throw DoravelError(OrderTexts::noCustomer.arg(mno));
 }
 
-void insertSplit(int door, const TOrderRecord& r) {
+QString insertSplitSql(int door) {
     static const QStringList fields = OrderSchema::splitFields();
-    QSqlQuery query = OrderDatabase::prepare(
-        QStringLiteral("INSERT INTO %1 (Siparisno, %2) VALUES (?, %3)")
-            .arg(OrderSchema::splitTable(door), fields.join(QStringLiteral(", ")), placeholders(fields.size())));
+    return QStringLiteral("INSERT INTO %1 (Siparisno, %2) VALUES (?, %3)")
+        .arg(OrderSchema::splitTable(door), fields.join(QStringLiteral(", ")), placeholders(fields.size()));
+}
+
+void bindSplit(QSqlQuery& query, int door, const TOrderRecord& r) {
     query.addBindValue(r.sno);
     for (int division = 1; division <= 6; ++division)
         for (int column = 1; column <= 10; ++column)
             query.addBindValue(text(r.splits[door][division][column]));
+}
+
+void insertSplit(int door, const TOrderRecord& r) {
+    QSqlQuery query = OrderDatabase::prepare(insertSplitSql(door));
+    bindSplit(query, door, r);
     OrderDatabase::exec(query);
 }
 
@@ -96,19 +105,36 @@ void replaceSplit(int door, const TOrderRecord& r) {
     if (query.numRowsAffected() < 1) insertSplit(door, r);
 }
 
-void writeNewOrder(TOrderRecord& record) {
+// The statements that store a new order, prepared once for any number of orders.
+struct TNewOrderStatements {
     QSqlQuery next = OrderDatabase::prepare(QStringLiteral("SELECT MAX(sno) FROM siparis"));
-    OrderDatabase::exec(next);
-    record.sno = next.next() ? next.value(0).toInt() + 1 : 1;
-    next.finish();
-    const QVariantList values = orderValues(record);
-    QSqlQuery query = OrderDatabase::prepare(
-        QStringLiteral("INSERT INTO siparis (%1) VALUES (%2)").arg(quotedOrderFields(), placeholders(values.size())));
-    bindAll(query, values);
-    OrderDatabase::exec(query);
-    for (int door = 1; door <= 6; ++door)
-        insertSplit(door, record);
-    changeBalance(record.musterino, record.kalan);
+    QSqlQuery order =
+        OrderDatabase::prepare(QStringLiteral("INSERT INTO siparis (%1) VALUES (%2)")
+                                   .arg(quotedOrderFields(), placeholders(int(OrderSchema::orderFields().size()))));
+    std::array<QSqlQuery, 7> splits = {QSqlQuery(),
+                                       OrderDatabase::prepare(insertSplitSql(1)),
+                                       OrderDatabase::prepare(insertSplitSql(2)),
+                                       OrderDatabase::prepare(insertSplitSql(3)),
+                                       OrderDatabase::prepare(insertSplitSql(4)),
+                                       OrderDatabase::prepare(insertSplitSql(5)),
+                                       OrderDatabase::prepare(insertSplitSql(6))};
+    QSqlQuery balance = OrderDatabase::prepare(QStringLiteral("UPDATE musteri SET Bakiye = Bakiye + ? WHERE Mno = ?"));
+};
+
+void writeNewOrder(TOrderRecord& record, TNewOrderStatements& s) {
+    OrderDatabase::exec(s.next);
+    record.sno = s.next.next() ? s.next.value(0).toInt() + 1 : 1;
+    s.next.finish();
+    bindAll(s.order, orderValues(record));
+    OrderDatabase::exec(s.order);
+    for (int door = 1; door <= 6; ++door) {
+        bindSplit(s.splits[door], door, record);
+        OrderDatabase::exec(s.splits[door]);
+    }
+    s.balance.addBindValue(double(record.kalan));
+    s.balance.addBindValue(record.musterino);
+    OrderDatabase::exec(s.balance);
+    if (s.balance.numRowsAffected() < 1) throw DoravelError(OrderTexts::noCustomer.arg(record.musterino));
 }
 
 } // namespace
@@ -117,17 +143,19 @@ namespace OrderStore {
 
 int insertOrder(TOrderRecord& record) {
     TWriteTransaction transaction;
-    writeNewOrder(record);
+    TNewOrderStatements statements;
+    writeNewOrder(record, statements);
     transaction.commit();
     return record.sno;
 }
 
 void insertOrders(int count, const std::function<void(TOrderRecord&)>& fill) {
     TWriteTransaction transaction;
+    TNewOrderStatements statements;
     for (int i = 0; i < count; ++i) {
         TOrderRecord record;
         fill(record);
-        writeNewOrder(record);
+        writeNewOrder(record, statements);
     }
     transaction.commit();
 }

@@ -6,12 +6,14 @@
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
 #include "ui/Unit11.h"
+#include "ui/Unit13.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Unit5.h"
 #include "ui/Unit7.h"
 #include "ui/Unit8.h"
+#include "ui/Unit9.h"
 #include "ui/Widgets.h"
 
 TProgramWindows::TProgramWindows(TSession& session)
@@ -19,7 +21,8 @@ TProgramWindows::TProgramWindows(TSession& session)
       m_form3(std::make_unique<TForm3>(session)), m_form4(std::make_unique<TForm4>(session)),
       m_form5(std::make_unique<TForm5>(session)), m_form7(std::make_unique<TForm7>(session)),
       m_form10(std::make_unique<TForm10>(session)), m_form8(std::make_unique<TForm8>(session)),
-      m_form11(std::make_unique<TForm11>(session)), m_help(std::make_unique<THelpCommands>(session.folder)),
+      m_form11(std::make_unique<TForm11>(session)), m_form9(std::make_unique<TForm9>(session)),
+      m_form13(std::make_unique<TForm13>()), m_help(std::make_unique<THelpCommands>(session.folder)),
       m_cuttingPlan(std::make_unique<TCuttingPlanWindow>(session)) {
     TForm1* main = m_form1.get();
     TForm2* division = m_form2.get();
@@ -32,6 +35,8 @@ TProgramWindows::TProgramWindows(TSession& session)
                      [settings = m_form7.get()] { Widgets::bringToFront(settings); });
     QObject::connect(main, &TForm1::cuttingPlanRequested, m_cuttingPlan.get(), &TCuttingPlanWindow::show);
     QObject::connect(main, &TForm1::saveDialogRequested, m_form8.get(), &TForm8::open);
+    QObject::connect(main, &TForm1::orderListRequested, m_form9.get(), &TForm9::open);
+    QObject::connect(m_form9.get(), &TForm9::reportRequested, m_form13.get(), &TForm13::preview);
     QObject::connect(main, &TForm1::customerListRequested, m_form11.get(), &TForm11::open);
     QObject::connect(m_form8.get(), &TForm8::customerListRequested, m_form11.get(), &TForm11::open);
     QObject::connect(main, &TForm1::helpRequested, m_help.get(), &THelpCommands::showHelp);

@@ -10,6 +10,8 @@ class TForm4;
 class TForm5;
 class TForm7;
 class TForm8;
+class TForm9;
+class TForm13;
 class TForm10;
 class TForm11;
 class THelpCommands;
@@ -29,6 +31,8 @@ public:
     TForm5* form5() const { return m_form5.get(); }
     TForm7* form7() const { return m_form7.get(); }
     TForm8* form8() const { return m_form8.get(); }
+    TForm9* form9() const { return m_form9.get(); }
+    TForm13* form13() const { return m_form13.get(); }
     TForm10* form10() const { return m_form10.get(); }
     TForm11* form11() const { return m_form11.get(); }
     THelpCommands* help() const { return m_help.get(); }
@@ -44,6 +48,8 @@ private:
     std::unique_ptr<TForm10> m_form10;
     std::unique_ptr<TForm8> m_form8;
     std::unique_ptr<TForm11> m_form11;
+    std::unique_ptr<TForm9> m_form9;
+    std::unique_ptr<TForm13> m_form13;
     std::unique_ptr<THelpCommands> m_help;
     std::unique_ptr<TCuttingPlanWindow> m_cuttingPlan;
 };

@@ -146,7 +146,7 @@ void TForm1::buildActions() {
     connect(aboutAction, &QAction::triggered, this, &TForm1::aboutRequested);
     connect(saveAction, &QAction::triggered, this, &TForm1::saveOrder);
     connect(customersAction, &QAction::triggered, this, &TForm1::customerListRequested);
-    // The order list is still to come.
+    connect(openAction, &QAction::triggered, this, &TForm1::orderListRequested);
 }
 
 void TForm1::buildDoorArea() {

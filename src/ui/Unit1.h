@@ -53,6 +53,7 @@ signals:
     void aboutRequested();
     void saveDialogRequested();
     void customerListRequested();
+    void orderListRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "records/CustomerStore.h"
 #include "records/OrderDatabase.h"
+#include "records/OrderStore.h"
 #include "support/TestSupport.h"
 
 #include <QSqlQuery>
@@ -76,6 +77,28 @@ inline int addCustomer(const QString& name) {
     TCustomer customer;
     customer.name = name;
     return CustomerStore::insert(customer);
+}
+
+// A stored order of customer `mno` (named `name`), saved on `starih`, with its amounts.
+inline int storeOrder(int mno, const QString& name, const QDate& starih, int kalan = 0, int stutar = 1000) {
+    TOrderRecord record;
+    record.musterino = mno;
+    record.musteriadi = name;
+    record.siparisadi = QStringLiteral("Dolap %1").arg(starih.toString(QStringLiteral("dd.MM")));
+    record.starih = starih;
+    record.teslimtarihi = starih.addDays(14);
+    record.kapaksayi = 2;
+    record.dolapen = 240;
+    record.dolapboy = 250;
+    record.dolapadet = QStringLiteral("1");
+    record.stutar = stutar;
+    record.geneltoplam = stutar + 100;
+    record.alinan = record.geneltoplam - kalan;
+    record.kalan = kalan;
+    record.note = QStringLiteral("Not %1").arg(kalan);
+    record.doors[1][25] = QStringLiteral("Yatay");
+    record.doors[1][26] = QStringLiteral("1");
+    return OrderStore::insertOrder(record);
 }
 
 } // namespace RecordsSupport
