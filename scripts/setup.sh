@@ -10,7 +10,7 @@ packages=(
     poppler-utils xvfb xauth
 )
 # The test command also needs a PostgreSQL server of its own to start.
-[ "${DORAVEL_TEST_SERVER:-}" = 1 ] && packages+=(postgresql)
+if [ "${DORAVEL_TEST_SERVER:-}" = 1 ]; then packages+=(postgresql); fi
 
 missing=()
 for p in "${packages[@]}"; do
