@@ -1,6 +1,7 @@
 #include "model/Clock.h"
 #include "records/OrderStore.h"
 #include "records/ReopenOrder.h"
+#include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"
 #include "support/WindowTestSupport.h"
 #include "ui/Unit1.h"
@@ -15,10 +16,12 @@
 
 using Operator::find;
 
-// The save dialog and the customer list, driven through their real widgets.
+// The save dialog and the customer list, driven through their real widgets, on the local file or
+// on the test server.
 class TestRecordsWindows : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TTestDatabase> database;
     std::unique_ptr<TRunningProgram> program;
 
     TForm11* customers() { return program->form->form11(); }
@@ -38,13 +41,17 @@ class TestRecordsWindows : public QObject {
 
 private slots:
     void init() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
         Clock::setFixedToday(QDate(2026, 12, 10));
+        database = std::make_unique<TTestDatabase>();
         program = std::make_unique<TRunningProgram>();
+        database->storeIn(program->folder.settingsFile());
         program->start();
     }
     void cleanup() {
         program.reset();
         OrderDatabase::close();
+        database.reset();
         Clock::setFixedToday(QDate());
     }
 

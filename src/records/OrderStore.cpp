@@ -111,6 +111,12 @@ void writeNewOrder(TOrderRecord& record) {
     changeBalance(record.musterino, record.kalan);
 }
 
+// An order's save or removal also changes its customers' balances.
+void announceOrderChange(TWriteTransaction& transaction) {
+    transaction.announce(OrderDatabase::ordersChannel);
+    transaction.announce(OrderDatabase::customersChannel);
+}
+
 } // namespace
 
 namespace OrderStore {
@@ -118,6 +124,7 @@ namespace OrderStore {
 int insertOrder(TOrderRecord& record) {
     TWriteTransaction transaction;
     writeNewOrder(record);
+    announceOrderChange(transaction);
     transaction.commit();
     return record.sno;
 }
@@ -129,6 +136,7 @@ void insertOrders(int count, const std::function<void(TOrderRecord&)>& fill) {
         fill(record);
         writeNewOrder(record);
     }
+    announceOrderChange(transaction);
     transaction.commit();
 }
 
@@ -157,6 +165,7 @@ void replaceOrder(const TOrderRecord& record) {
         replaceSplit(door, record);
     changeBalance(oldCustomer, -oldKalan);
     changeBalance(record.musterino, record.kalan);
+    announceOrderChange(transaction);
     transaction.commit();
 }
 
@@ -179,6 +188,7 @@ bool deleteOrder(int sno) {
     order.addBindValue(sno);
     OrderDatabase::exec(order);
     changeBalance(customer, -kalan);
+    announceOrderChange(transaction);
     transaction.commit();
     return true;
 }

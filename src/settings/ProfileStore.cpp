@@ -40,11 +40,19 @@ bool TProfileStore::hasKey(int key) const {
 }
 
 void TProfileStore::write(int key, const char* valueName, const QString& text) {
+    writeSetting(keyPath(key, valueName), text);
+}
+
+QString TProfileStore::readSetting(const QString& path) const {
+    return m_settings->value(path).toString();
+}
+
+void TProfileStore::writeSetting(const QString& path, const QString& text) {
     const auto unwritable = [this] {
         return DoravelError(QStringLiteral("Ayarlar kaydedilemedi: %1 yazılamıyor.").arg(m_settings->fileName()));
     };
     if (!m_settings->isWritable()) throw unwritable();
-    m_settings->setValue(keyPath(key, valueName), text);
+    m_settings->setValue(path, text);
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) throw unwritable();
 }

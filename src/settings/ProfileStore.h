@@ -22,6 +22,9 @@ public:
     bool hasKey(int key) const;
     // Throws DoravelError with the store's message when it cannot be written.
     void write(int key, const char* valueName, const QString& text);
+    // Any other value of the store, by its "group/name" path (the program's own settings).
+    QString readSetting(const QString& path) const;
+    void writeSetting(const QString& path, const QString& text);
 
 private:
     std::unique_ptr<QSettings> m_settings;
