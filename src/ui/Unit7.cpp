@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "model/Messages.h"
+#include "ui/DatabasePage.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -31,6 +32,7 @@ TForm7::TForm7(TSession& session, QWidget* parent) : QWidget(parent, Qt::Window)
     tabs->setGeometry(8, 8, 704, 544);
     tabs->addTab(buildProfilePage(), QStringLiteral("Profil Ölçüleri "));
     tabs->addTab(buildListPage(), QStringLiteral("Malzeme Çeşitleri"));
+    tabs->addTab(new TDatabasePage(session), QStringLiteral("Veritabanı"));
     // The firm name is the workshop's, not a profile measurement: it stands below both pages.
     Widgets::label(this, TProfileGroup::caption(TProfileGroup::firma) + QStringLiteral(" :"), QRect(16, 562, 100, 26),
                    true);
