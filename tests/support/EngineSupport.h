@@ -58,16 +58,19 @@ private:
         const QString name = QStringLiteral("dora_test_admin");
         QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
                                                        : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        if (!db.isOpen()) {
-            const TDatabaseSettings server = serverSettings(QStringLiteral("postgres"));
-            db.setHostName(server.host);
-            db.setPort(server.port);
-            db.setUserName(server.user);
-            db.setDatabaseName(server.database);
-            if (!db.open()) qFatal("test server: %s", qPrintable(db.lastError().text()));
+        const TDatabaseSettings server = serverSettings(QStringLiteral("postgres"));
+        db.setHostName(server.host);
+        db.setPort(server.port);
+        db.setUserName(server.user);
+        db.setDatabaseName(server.database);
+        // Once more on a new connection when a restart of the server dropped the old one.
+        for (int attempt = 1;; ++attempt) {
+            if (!db.isOpen() && !db.open()) qFatal("test server: %s", qPrintable(db.lastError().text()));
+            QSqlQuery query(db);
+            if (query.exec(sql)) return;
+            if (attempt == 2) qFatal("test server: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+            db.close();
         }
-        QSqlQuery query(db);
-        if (!query.exec(sql)) qFatal("test server: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
     }
 
     QString m_name;
