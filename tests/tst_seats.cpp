@@ -1,5 +1,6 @@
 #include "model/Errors.h"
 #include "model/ProgramFolder.h"
+#include "model/SessionEvents.h"
 #include "records/OrderSave.h"
 #include "records/OrderStore.h"
 #include "support/EngineSupport.h"
@@ -177,6 +178,35 @@ private slots:
         QCOMPARE(messages.shown, QStringList());
     }
 
+    void anotherSeatsSaveReachesThisSeatsWindows() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(true);
+        TScriptedMessages messages;
+        useEngine(true);
+        addCustomer(QStringLiteral("Ali"));
+        TSessionEvents events;
+        OrderDatabase::watchOtherSeats(events);
+        QSignalSpy orders(&events, &TSessionEvents::ordersChanged);
+        QSignalSpy customers(&events, &TSessionEvents::customersChanged);
+
+        // This seat's own save: its windows are told by the command itself, not a second time.
+        TProject project = designedProject();
+        TOrderSave form;
+        ShowSaveDialog(form, project);
+        QVERIFY(SaveOrder(project, form));
+        QTest::qWait(300);
+        QCOMPARE(orders.count(), 0);
+        QCOMPARE(customers.count(), 0);
+
+        QProcess other;
+        other.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--save-one"), QStringLiteral("server"), m_database->settings.database});
+        QVERIFY(other.waitForFinished(30000));
+        QVERIFY2(other.exitCode() == 0, other.readAllStandardError().constData());
+        QTRY_COMPARE_WITH_TIMEOUT(orders.count(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(customers.count(), 1, 5000);
+        QCOMPARE(OrderStore::orderNumbers(), QList<int>({2, 1}));
+    }
+
     void stoppedServerGivesTheMessageAndTheSameSaveSucceedsWhenItIsBack() {
         DORAVEL_SKIP_WITHOUT_TEST_SERVER(true);
         if (qEnvironmentVariableIsEmpty("DORAVEL_TEST_PG_BIN") || qEnvironmentVariableIsEmpty("DORAVEL_TEST_PG_DATA"))
@@ -189,6 +219,10 @@ private slots:
         ShowSaveDialog(form, project);
         form.remaining = QStringLiteral("100");
         QVERIFY(SaveOrder(project, form));
+
+        TSessionEvents events;
+        OrderDatabase::watchOtherSeats(events);
+        QSignalSpy orders(&events, &TSessionEvents::ordersChanged);
 
         TServerStop stop;
         QVERIFY(stop.stopped());
@@ -215,6 +249,14 @@ private slots:
         QCOMPARE(brokenOrders(), 0);
         QCOMPARE(CustomerStore::find(customer)->bakiye, 350.0);
         QCOMPARE(messages.shown, QStringList());
+
+        // The new connection listens again for the other seats.
+        QProcess other;
+        other.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--save-one"), QStringLiteral("server"), m_database->settings.database});
+        QVERIFY(other.waitForFinished(30000));
+        QVERIFY2(other.exitCode() == 0, other.readAllStandardError().constData());
+        QTRY_COMPARE_WITH_TIMEOUT(orders.count(), 1, 5000);
     }
 };
 
