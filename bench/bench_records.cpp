@@ -1,7 +1,10 @@
 // Fills an order database with realistic orders and prints the median time to save one order, to
-// re-save a reopened one and to reopen one, and the size of the database file.
+// re-save a reopened one and to reopen one, and the size of the database.
 //
-//   bench_records [ORDERS]   (default 100000; QT_QPA_PLATFORM=offscreen without a display)
+//   bench_records [ORDERS] [--server]   (default 100000; QT_QPA_PLATFORM=offscreen without a display)
+//
+// --server: a fresh database on the PostgreSQL server named by DORAVEL_TEST_PG_HOST, _PORT and _USER
+// (scripts/pg-test-server.sh starts one), dropped at the end.
 
 #include "app/Session.h"
 #include "model/Clock.h"
@@ -15,6 +18,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -74,6 +79,35 @@ TOrderRecord realisticOrder(QRandomGenerator& random, int customers) {
     return r;
 }
 
+TDatabaseSettings benchServer(const QString& database) {
+    TDatabaseSettings settings;
+    settings.engine = TDatabaseSettings::Engine::Server;
+    settings.host = qEnvironmentVariable("DORAVEL_TEST_PG_HOST");
+    settings.port = qEnvironmentVariableIntValue("DORAVEL_TEST_PG_PORT");
+    settings.user = qEnvironmentVariable("DORAVEL_TEST_PG_USER");
+    settings.database = database;
+    return settings;
+}
+
+// CREATE or DROP DATABASE on the server's maintenance database.
+bool serverCommand(const QString& sql) {
+    bool done = false;
+    {
+        const TDatabaseSettings server = benchServer(QStringLiteral("postgres"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("bench_admin"));
+        db.setHostName(server.host);
+        db.setPort(server.port);
+        db.setUserName(server.user);
+        db.setDatabaseName(server.database);
+        QSqlQuery query(db);
+        done = db.open() && query.exec(sql);
+        if (!done)
+            std::fprintf(stderr, "%s\n", qPrintable(db.isOpen() ? query.lastError().text() : db.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench_admin"));
+    return done;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -94,13 +128,27 @@ template <typename F> double medianMs(F run) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    const int orders = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
+    const QStringList arguments = app.arguments().mid(1);
+    const bool server = arguments.contains(QStringLiteral("--server"));
+    int orders = 100000;
+    for (const QString& argument : arguments)
+        if (argument.toInt() > 0) orders = argument.toInt();
+    const QString serverDatabase = QStringLiteral("dora_bench_%1").arg(QCoreApplication::applicationPid());
+    TDatabaseSettings settings;
+    if (server) {
+        if (qEnvironmentVariableIsEmpty("DORAVEL_TEST_PG_HOST")) {
+            std::fprintf(stderr, "--server needs DORAVEL_TEST_PG_HOST, _PORT and _USER\n");
+            return 2;
+        }
+        if (!serverCommand(QStringLiteral("CREATE DATABASE %1").arg(serverDatabase))) return 2;
+        settings = benchServer(serverDatabase);
+    }
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("db"));
     TSession session(TProgramFolder(dir.path()), TProfileStore::openFile(dir.filePath(QStringLiteral("s.ini"))));
     EnsureDefaultProfileGroup(*session.store);
     LoadStartupProfileGroup(*session.store, session.activeGroup);
-    RegisterOrderDatabase(session.folder);
+    RegisterOrderDatabase(session.folder, settings);
 
     QElapsedTimer fill;
     fill.start();
@@ -113,7 +161,8 @@ int main(int argc, char* argv[]) {
     for (int done = 0; done < orders; done += 10000)
         OrderStore::insertOrders(std::min(10000, orders - done),
                                  [&](TOrderRecord& record) { record = realisticOrder(random, Customers); });
-    std::printf("filled %d orders of %d customers in %.1f s\n", orders, Customers, double(fill.elapsed()) / 1000);
+    std::printf("%s: filled %d orders of %d customers in %.1f s\n", server ? "PostgreSQL server" : "local SQLite file",
+                orders, Customers, double(fill.elapsed()) / 1000);
 
     ShowSaveDialog(session.orderSave, session.project);
     const double reopen = medianMs([&](int) { ReopenOrder(session, 1 + int(random.bounded(orders))); });
@@ -128,10 +177,19 @@ int main(int argc, char* argv[]) {
         session.project.kayitkontrol = QStringLiteral("yeni");
         SaveOrder(session.project, session.orderSave);
     });
+    qint64 size = 0;
+    if (server) {
+        QSqlQuery query = OrderDatabase::prepare(QStringLiteral("SELECT pg_database_size(current_database())"));
+        OrderDatabase::exec(query);
+        size = query.next() ? query.value(0).toLongLong() : 0;
+    }
     OrderDatabase::close();
-    const qint64 size = QFileInfo(session.folder.dbFile(OrderDatabase::fileName)).size();
+    if (server)
+        serverCommand(QStringLiteral("DROP DATABASE %1").arg(serverDatabase));
+    else
+        size = QFileInfo(session.folder.dbFile(OrderDatabase::fileName)).size();
     std::printf("median of %d runs: save a new order %.2f ms, re-save a reopened order %.2f ms, reopen %.2f ms\n", Runs,
                 save, resave, reopen);
-    std::printf("database file: %.1f MB (%lld bytes)\n", double(size) / 1e6, static_cast<long long>(size));
+    std::printf("database: %.1f MB (%lld bytes)\n", double(size) / 1e6, static_cast<long long>(size));
     return 0;
 }
