@@ -79,6 +79,26 @@ private slots:
         QVERIFY(find<QLineEdit>(customers(), "DBEdit3")->isReadOnly());
     }
 
+    void openListShowsCustomersStoredElsewhereAndKeepsTheCurrentOne() {
+        enterCustomer(QStringLiteral("Ali"));
+        enterCustomer(QStringLiteral("Veli"));
+        auto* grid = find<QTableWidget>(customers(), "DBGrid1");
+        grid->setCurrentCell(1, 0);
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Ali"));
+        // Another seat stores a customer; its announcement reaches this seat's windows.
+        RecordsSupport::addCustomer(QStringLiteral("Zeynep"));
+        emit program->session->events.customersChanged();
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Zeynep"));
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Ali"));
+        // A customer being typed in is not overwritten.
+        click(customers(), "Button1");
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit1"), QStringLiteral("Yeni"));
+        emit program->session->events.customersChanged();
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Yeni"));
+        QCOMPARE(program->messages.shown, QStringList());
+    }
+
     void closingDropsAnUnstoredCustomer() {
         enterCustomer(QStringLiteral("Ali"));
         click(customers(), "Button1");

@@ -220,10 +220,11 @@ QString testServerConnection(const TDatabaseSettings& settings, const QString& p
         db.setConnectOptions(SqlDialect::connectOptions(Engine::Server));
         if (db.open()) {
             QSqlQuery query(db);
-            if (query.exec(QStringLiteral("SELECT version()")) && query.next()) version = query.value(0).toString();
+            if (query.exec(QStringLiteral("SHOW server_version")) && query.next())
+                version = QStringLiteral("PostgreSQL ") + query.value(0).toString();
             db.close();
         } else {
-            message = engineMessage(db.lastError());
+            message = OrderDatabaseTexts::notConnected.arg(settings.serverName(), engineMessage(db.lastError()));
         }
     }
     QSqlDatabase::removeDatabase(name);

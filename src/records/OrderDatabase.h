@@ -58,6 +58,7 @@ QString testServerConnection(const TDatabaseSettings& settings, const QString& p
 namespace OrderDatabaseTexts {
 inline const QString unreachable = QStringLiteral("Sipariş veritabanı sunucusuna ulaşılamıyor: %1\n%2");
 inline const QString connected = QStringLiteral("Bağlantı başarılı: %1\n%2");
+inline const QString notConnected = QStringLiteral("Bağlantı kurulamadı: %1\n%2");
 } // namespace OrderDatabaseTexts
 
 // Binds the name "dora" to the chosen database, renewed at every start: the db folder's file of this
