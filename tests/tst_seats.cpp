@@ -250,6 +250,27 @@ private slots:
         QCOMPARE(CustomerStore::find(customer)->bakiye, 350.0);
         QCOMPARE(messages.shown, QStringList());
 
+        // A restart while the seat is idle: its next commands connect again without a word.
+        {
+            TServerStop restart;
+            QVERIFY(restart.stopped());
+            QVERIFY(restart.start());
+        }
+        QCOMPARE(CustomerStore::all().size(), 1);
+        TProject third = designedProject();
+        QVERIFY(RunGuarded([&] { SaveOrder(third, form); }));
+        QCOMPARE(third.sno, QStringLiteral("3"));
+        {
+            TServerStop restart;
+            QVERIFY(restart.stopped());
+            QVERIFY(restart.start());
+        }
+        TProject fourth = designedProject();
+        QVERIFY(RunGuarded([&] { SaveOrder(fourth, form); }));
+        QCOMPARE(fourth.sno, QStringLiteral("4"));
+        QCOMPARE(messages.shown, QStringList());
+        QCOMPARE(balanceMismatches(), QStringList());
+
         // The new connection listens again for the other seats.
         QProcess other;
         other.start(QCoreApplication::applicationFilePath(),
