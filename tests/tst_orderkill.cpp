@@ -2,6 +2,7 @@
 #include "model/ProgramFolder.h"
 #include "records/OrderSave.h"
 #include "records/OrderStore.h"
+#include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,12 @@ using namespace RecordsSupport;
 namespace {
 
 // The child: saves new orders and re-saves stored ones for random customers until it is killed.
-int saveLoop(const QString& folder) {
-    RegisterOrderDatabase(TProgramFolder(folder));
+// `database` names the test server's database, or is empty for the folder's local file.
+int saveLoop(const QString& folder, const QString& database) {
+    if (database.isEmpty())
+        RegisterOrderDatabase(TProgramFolder(folder));
+    else
+        RegisterOrderDatabase(TProgramFolder(folder), TTestDatabase::serverSettings(database));
     QRandomGenerator random(quint32(QCoreApplication::applicationPid()));
     TProject project = designedProject();
     TOrderSave form;
@@ -59,15 +64,18 @@ class TestOrderKill : public QObject {
 
 private slots:
     void killedWhileSavingLeavesEveryOrderWhole() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
         TScriptedMessages messages;
+        TTestDatabase database;
         TTestFolder folder;
-        RegisterOrderDatabase(TProgramFolder(folder.path()));
+        RegisterOrderDatabase(TProgramFolder(folder.path()), database.settings);
         for (const char* name : {"Ali", "Veli", "Ayşe"})
             addCustomer(QString::fromUtf8(name));
         int kills = 0;
         while (kills < 60) {
             QProcess child;
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--save-loop"), folder.path()});
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--save-loop"), folder.path(), database.settings.database});
             QVERIFY(child.waitForStarted());
             QVERIFY2(child.waitForReadyRead(20000), child.readAllStandardError().constData());
             QThread::usleep(QRandomGenerator::global()->bounded(30000));
@@ -85,7 +93,9 @@ private slots:
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], "--save-loop") == 0) return saveLoop(QString::fromLocal8Bit(argv[2]));
+    if (argc == 4 && qstrcmp(argv[1], "--save-loop") == 0)
+        return saveLoop(QString::fromLocal8Bit(argv[2]),
+                        TTestDatabase::onServer() ? QString::fromLocal8Bit(argv[3]) : QString());
     TestOrderKill test;
     return QTest::qExec(&test, argc, argv);
 }

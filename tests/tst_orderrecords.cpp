@@ -4,6 +4,7 @@
 #include "records/OrderSave.h"
 #include "records/OrderStore.h"
 #include "records/ReopenOrder.h"
+#include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"
 
 #include <QFile>
@@ -14,10 +15,12 @@
 
 using namespace RecordsSupport;
 
-// The order database on a temporary program folder: saving, re-saving, reopening and balances.
+// The order database on a temporary program folder or on the test server: saving, re-saving,
+// reopening and balances.
 class TestOrderRecords : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TTestDatabase> m_database;
     std::unique_ptr<TTestFolder> m_folder;
     std::unique_ptr<TSession> m_session;
     std::unique_ptr<TScriptedMessages> m_messages;
@@ -45,17 +48,20 @@ class TestOrderRecords : public QObject {
 
 private slots:
     void init() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
+        m_database = std::make_unique<TTestDatabase>();
         Clock::setFixedToday(QDate(2026, 12, 10));
         m_messages = std::make_unique<TScriptedMessages>();
         m_folder = std::make_unique<TTestFolder>();
         m_session = m_folder->makeSession();
         EnsureDefaultProfileGroup(*m_session->store);
         LoadStartupProfileGroup(*m_session->store, m_session->activeGroup);
-        RegisterOrderDatabase(m_session->folder);
+        RegisterOrderDatabase(m_session->folder, m_database->settings);
         m_session->project = designedProject();
     }
     void cleanup() {
         OrderDatabase::close();
+        m_database.reset();
         m_session.reset();
         m_folder.reset();
         m_messages.reset();
@@ -65,7 +71,7 @@ private slots:
     void freshFolderGetsEightTablesAndSchemaVersion() {
         QVERIFY(!QFile::exists(m_folder->dbFile(OrderDatabase::fileName)));
         OrderDatabase::open();
-        QVERIFY(QFile::exists(m_folder->dbFile(OrderDatabase::fileName)));
+        QCOMPARE(QFile::exists(m_folder->dbFile(OrderDatabase::fileName)), !TTestDatabase::onServer());
         for (const QString& table : OrderDatabase::tableNames())
             QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)), 0);
         QCOMPARE(count(QStringLiteral("SELECT version FROM dora_schema")), OrderDatabase::schemaVersion);
@@ -74,12 +80,29 @@ private slots:
     void unreadableFileGivesEngineMessageAndStaysUntouched_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a database") << QByteArray(4096, 'x') << QStringLiteral("file is not a database");
-        QTest::newRow("lacks a table") << QByteArray() << QStringLiteral("no such table: k4");
+        const bool server = TTestDatabase::onServer();
+        if (!server)
+            QTest::newRow("not a database") << QByteArray(4096, 'x') << QStringLiteral("file is not a database");
+        QTest::newRow("lacks a table") << QByteArray()
+                                       << (server ? QStringLiteral("relation \"k4\" does not exist")
+                                                  : QStringLiteral("no such table: k4"));
     }
     void unreadableFileGivesEngineMessageAndStaysUntouched() {
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
+        if (TTestDatabase::onServer()) {
+            OrderDatabase::open();
+            QSqlQuery(QSqlDatabase::database(OrderDatabase::connectionName)).exec(QStringLiteral("DROP TABLE k4"));
+            OrderDatabase::close();
+            QVERIFY(!RunGuarded([&] { ShowSaveDialog(form(), m_session->project); }));
+            QCOMPARE(m_messages->shown.size(), 1);
+            QVERIFY2(m_messages->shown.first().contains(message), qPrintable(m_messages->shown.first()));
+            // The server database is not taken for an empty one: the lost table is not made again.
+            QVERIFY(!RunGuarded([&] { CustomerStore::all(); }));
+            QCOMPARE(m_messages->shown.size(), 2);
+            QVERIFY2(m_messages->shown.last().contains(message), qPrintable(m_messages->shown.last()));
+            return;
+        }
         const QString path = m_folder->dbFile(OrderDatabase::fileName);
         if (content.isEmpty()) {
             // A database whose k4 table was lost.

@@ -1,6 +1,7 @@
 #include "model/Clock.h"
 #include "records/OrderStore.h"
 #include "records/ReopenOrder.h"
+#include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"
 #include "support/WindowTestSupport.h"
 #include "ui/Unit1.h"
@@ -15,10 +16,12 @@
 
 using Operator::find;
 
-// The save dialog and the customer list, driven through their real widgets.
+// The save dialog and the customer list, driven through their real widgets, on the local file or
+// on the test server.
 class TestRecordsWindows : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TTestDatabase> database;
     std::unique_ptr<TRunningProgram> program;
 
     TForm11* customers() { return program->windows->form11(); }
@@ -38,13 +41,17 @@ class TestRecordsWindows : public QObject {
 
 private slots:
     void init() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
         Clock::setFixedToday(QDate(2026, 12, 10));
+        database = std::make_unique<TTestDatabase>();
         program = std::make_unique<TRunningProgram>();
+        database->storeIn(program->folder.settingsFile());
         program->start();
     }
     void cleanup() {
         program.reset();
         OrderDatabase::close();
+        database.reset();
         Clock::setFixedToday(QDate());
     }
 
@@ -70,6 +77,26 @@ private slots:
         QCOMPARE(grid->rowCount(), 2);
         QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("Şule O'Neil"));
         QVERIFY(find<QLineEdit>(customers(), "DBEdit3")->isReadOnly());
+    }
+
+    void openListShowsCustomersStoredElsewhereAndKeepsTheCurrentOne() {
+        enterCustomer(QStringLiteral("Ali"));
+        enterCustomer(QStringLiteral("Veli"));
+        auto* grid = find<QTableWidget>(customers(), "DBGrid1");
+        grid->setCurrentCell(1, 0);
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Ali"));
+        // Another seat stores a customer; its announcement reaches this seat's windows.
+        RecordsSupport::addCustomer(QStringLiteral("Zeynep"));
+        emit program->session->events.customersChanged();
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Zeynep"));
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Ali"));
+        // A customer being typed in is not overwritten.
+        click(customers(), "Button1");
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit1"), QStringLiteral("Yeni"));
+        emit program->session->events.customersChanged();
+        QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Yeni"));
+        QCOMPARE(program->messages.shown, QStringList());
     }
 
     void closingDropsAnUnstoredCustomer() {

@@ -56,6 +56,15 @@ void MoveToCustomer(TCustomerList& list, int index) {
         if (list.rows[i].mno == target) list.current = i;
 }
 
+void ReloadCustomerList(TCustomerList& list) {
+    if (list.state != TCustomerList::State::Browse) return;
+    const int currentMno = list.current >= 0 ? list.rows[list.current].mno : 0;
+    list.rows = CustomerStore::all();
+    list.current = list.rows.isEmpty() ? -1 : 0;
+    for (int i = 0; i < list.rows.size(); ++i)
+        if (list.rows[i].mno == currentMno) list.current = i;
+}
+
 void CloseCustomerList(TCustomerList& list) {
     list.rows.clear();
     list.current = -1;

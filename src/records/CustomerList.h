@@ -27,5 +27,8 @@ void EditCustomer(TCustomerList& list, TCustomerList::Field field, const QString
 void PostCustomer(TCustomerList& list);
 // Moving to another customer stores the change made to the one that is left.
 void MoveToCustomer(TCustomerList& list, int index);
+// Customers or balances changed elsewhere (an order saved, another seat): an open list reads the
+// table again and keeps its current customer. A customer being entered or changed is left alone.
+void ReloadCustomerList(TCustomerList& list);
 // Closing the window drops a new or changed customer that was not stored.
 void CloseCustomerList(TCustomerList& list);

@@ -62,11 +62,13 @@ int insert(TCustomer& customer) {
     query.addBindValue(text(customer.tel));
     query.addBindValue(text(customer.adres));
     OrderDatabase::exec(query);
+    transaction.announce(OrderDatabase::customersChannel);
     transaction.commit();
     return customer.mno;
 }
 
 void update(const TCustomer& customer) {
+    TWriteTransaction transaction;
     QSqlQuery query =
         OrderDatabase::prepare(QStringLiteral("UPDATE musteri SET Musteriadi = ?, Tel = ?, Adres = ? WHERE Mno = ?"));
     query.addBindValue(text(customer.name));
@@ -75,6 +77,8 @@ void update(const TCustomer& customer) {
     query.addBindValue(customer.mno);
     OrderDatabase::exec(query);
     if (query.numRowsAffected() < 1) throw DoravelError(OrderTexts::noCustomer.arg(customer.mno));
+    transaction.announce(OrderDatabase::customersChannel);
+    transaction.commit();
 }
 
 } // namespace CustomerStore

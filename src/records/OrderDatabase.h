@@ -1,37 +1,69 @@
 #pragma once
 
+#include "settings/DatabaseSettings.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 
 class TProgramFolder;
+class TSessionEvents;
 
-// The order database: the connection "dora" to one file in the program folder's db folder.
+// The order database: the connection "dora", to one file in the program folder's db folder or to a
+// database on a PostgreSQL server that several seats share.
 namespace OrderDatabase {
 
 inline const QString connectionName = QStringLiteral("dora");
 inline const QString fileName = QStringLiteral("dora.sqlite");
 constexpr int schemaVersion = 1;
+// What a committed change announces to the other seats.
+inline const QString ordersChannel = QStringLiteral("dora_siparis");
+inline const QString customersChannel = QStringLiteral("dora_musteri");
 
 // The eight tables every order and customer lives in.
 QStringList tableNames();
 
-// The database, open and checked. A missing file is created with the eight tables; a file that
-// cannot be opened or lacks a table raises DoravelError with the engine's message and is left as it is.
+// The database, open and checked. A missing file or an empty server database gets the eight tables;
+// a database that cannot be opened or lacks a table raises DoravelError with the engine's message and
+// is left as it is. A server that cannot be reached gives OrderDatabaseTexts::unreachable.
 QSqlDatabase open();
 
-// Closes the connection (the file stays); the next open() checks the file again.
+// Closes the connection (the database stays); the next open() checks it again.
 void close();
 
-// A prepared statement on the order database; throws DoravelError with the engine's message.
+// The choice the connection was registered with.
+const TDatabaseSettings& settings();
+
+// A prepared statement on the order database; throws DoravelError with the engine's message. Outside
+// a write transaction a connection the server dropped is opened again once.
 QSqlQuery prepare(const QString& sql);
 // Runs a prepared statement; throws DoravelError with the engine's message.
 void exec(QSqlQuery& query);
 
+// From now on, orders or customers changed by another seat on the same server emit `events`'
+// ordersChanged or customersChanged. Nothing happens on the local file.
+void watchOtherSeats(TSessionEvents& events);
+
+// At start: when the server cannot be reached, says so once. The program goes on either way.
+void reportUnreachableServer();
+
+// "Bağlantıyı Sına": connects to the server with these entries and the typed password (or the
+// password file's when none was typed) and returns the success text; throws DoravelError with the
+// server's message.
+QString testServerConnection(const TDatabaseSettings& settings, const QString& password);
+
 } // namespace OrderDatabase
 
-// Binds the name "dora" to the db folder of this program folder, renewed at every start.
-void RegisterOrderDatabase(const TProgramFolder& folder);
+namespace OrderDatabaseTexts {
+inline const QString unreachable = QStringLiteral("Sipariş veritabanı sunucusuna ulaşılamıyor: %1\n%2");
+inline const QString connected = QStringLiteral("Bağlantı başarılı: %1\n%2");
+inline const QString notConnected = QStringLiteral("Bağlantı kurulamadı: %1\n%2");
+} // namespace OrderDatabaseTexts
+
+// Binds the name "dora" to the chosen database, renewed at every start: the db folder's file of this
+// program folder, or the server database of `settings`.
+void RegisterOrderDatabase(const TProgramFolder& folder, const TDatabaseSettings& settings = {});
 
 // One transaction that writes. It rolls back unless commit() is reached, so a failure anywhere
 // leaves the database as it was.
@@ -41,9 +73,12 @@ public:
     ~TWriteTransaction();
     TWriteTransaction(const TWriteTransaction&) = delete;
     TWriteTransaction& operator=(const TWriteTransaction&) = delete;
+    // The other seats learn at commit that the records of `channel` changed.
+    void announce(const QString& channel);
     void commit();
 
 private:
     QSqlDatabase m_db;
+    QStringList m_channels;
     bool m_open = false;
 };

@@ -137,6 +137,12 @@ void writeNewOrder(TOrderRecord& record, TNewOrderStatements& s) {
     if (s.balance.numRowsAffected() < 1) throw DoravelError(OrderTexts::noCustomer.arg(record.musterino));
 }
 
+// An order's save or removal also changes its customers' balances.
+void announceOrderChange(TWriteTransaction& transaction) {
+    transaction.announce(OrderDatabase::ordersChannel);
+    transaction.announce(OrderDatabase::customersChannel);
+}
+
 } // namespace
 
 namespace OrderStore {
@@ -145,6 +151,7 @@ int insertOrder(TOrderRecord& record) {
     TWriteTransaction transaction;
     TNewOrderStatements statements;
     writeNewOrder(record, statements);
+    announceOrderChange(transaction);
     transaction.commit();
     return record.sno;
 }
@@ -157,6 +164,7 @@ void insertOrders(int count, const std::function<void(TOrderRecord&)>& fill) {
         fill(record);
         writeNewOrder(record, statements);
     }
+    announceOrderChange(transaction);
     transaction.commit();
 }
 
@@ -185,6 +193,7 @@ void replaceOrder(const TOrderRecord& record) {
         replaceSplit(door, record);
     changeBalance(oldCustomer, -oldKalan);
     changeBalance(record.musterino, record.kalan);
+    announceOrderChange(transaction);
     transaction.commit();
 }
 
@@ -207,6 +216,7 @@ bool deleteOrder(int sno) {
     order.addBindValue(sno);
     OrderDatabase::exec(order);
     changeBalance(customer, -kalan);
+    announceOrderChange(transaction);
     transaction.commit();
     return true;
 }

@@ -1,23 +1,51 @@
 #include "records/SqlDialect.h"
 
+#include <QSqlError>
+
 namespace SqlDialect {
 
-QString driverName() {
-    return QStringLiteral("QSQLITE");
+QString driverName(Engine engine) {
+    return engine == Engine::Server ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
 }
 
-QString connectOptions() {
-    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000");
+QString connectOptions(Engine engine) {
+    // An unreachable server is reported after a few seconds instead of the system's minutes.
+    return engine == Engine::Server ? QStringLiteral("connect_timeout=5")
+                                    : QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000");
 }
 
-QStringList afterOpen() {
+QStringList afterOpen(Engine engine) {
+    if (engine == Engine::Server) return {};
     // A write-ahead log: a commit is one append instead of two synchronous writes, readers do not wait
     // for a writer, and a killed or crashed process still leaves every transaction whole or absent.
     return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL")};
 }
 
-QStringList beginWrite() {
+QStringList beginWrite(Engine engine) {
+    if (engine == Engine::Server)
+        // Readers go on reading; writers take their turns, as on the local file. Every writer locks
+        // the same two tables in the same order, so two seats never wait for each other in a circle.
+        return {QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE siparis, musteri IN EXCLUSIVE MODE")};
     return {QStringLiteral("BEGIN IMMEDIATE")};
+}
+
+QStringList beginSchema(Engine engine) {
+    if (engine == Engine::Server)
+        return {QStringLiteral("BEGIN"), QStringLiteral("SELECT pg_advisory_xact_lock(2026121115)")};
+    return {QStringLiteral("BEGIN IMMEDIATE")};
+}
+
+QStringList announce(Engine engine, const QString& channel) {
+    if (engine != Engine::Server) return {};
+    return {QStringLiteral("NOTIFY %1").arg(channel)};
+}
+
+bool isBusy(Engine engine, const QSqlError& error) {
+    if (engine == Engine::Server)
+        // Serialization failure and deadlock: the transaction was rolled back and may run again.
+        return error.nativeErrorCode() == QLatin1String("40001") || error.nativeErrorCode() == QLatin1String("40P01");
+    // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the write lock beyond the busy timeout.
+    return error.nativeErrorCode() == QLatin1String("5") || error.nativeErrorCode() == QLatin1String("6");
 }
 
 } // namespace SqlDialect

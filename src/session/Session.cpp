@@ -9,7 +9,8 @@ TSession::TSession(TProgramFolder folder_, std::unique_ptr<TProfileStore> store_
     : folder(std::move(folder_)), store(std::move(store_)) {}
 
 void OnMainWindowCreated(TSession& session) {
-    RegisterOrderDatabase(session.folder);
+    RegisterOrderDatabase(session.folder, LoadDatabaseSettings(*session.store));
+    OrderDatabase::watchOtherSeats(session.events);
     DrawBlankDoors(session.doorImages);
     session.project.deliveryDate = Clock::today();
 }
@@ -23,6 +24,7 @@ void OnMainWindowShown(TSession& session) {
     LoadMaterialListsAndPrices(session);
     session.statusDate = DisplayDate::text(Clock::today()) + QStringLiteral("   ");
     session.doorAreaEnabled = true;
+    OrderDatabase::reportUnreachableServer();
 }
 
 void LoadMaterialListsAndPrices(TSession& session) {

@@ -75,7 +75,7 @@ void TCuttingSettings::check() const {
 
 void LoadCuttingSettings(const TProfileStore& store, TCuttingSettings& settings) {
     for (int value = 0; value < TCuttingSettings::ValueCount; ++value) {
-        const QString text = store.readPath(storePath(value));
+        const QString text = store.readSetting(storePath(value));
         settings.setText(value, text.isEmpty() ? TCuttingSettings::defaultText(value) : text);
     }
 }
@@ -83,5 +83,5 @@ void LoadCuttingSettings(const TProfileStore& store, TCuttingSettings& settings)
 void SaveCuttingSettings(TProfileStore& store, const TCuttingSettings& settings) {
     settings.check();
     for (int value = 0; value < TCuttingSettings::ValueCount; ++value)
-        store.writePath(storePath(value), settings.text(value));
+        store.writeSetting(storePath(value), settings.text(value));
 }

@@ -134,11 +134,11 @@ void TProfileStore::writeEntries(const std::vector<std::pair<QString, QString>>&
     if (m_settings->status() != QSettings::NoError) throw unwritable();
 }
 
-QString TProfileStore::readPath(const QString& path) const {
+QString TProfileStore::readSetting(const QString& path) const {
     return m_settings->value(path).toString();
 }
 
-void TProfileStore::writePath(const QString& path, const QString& text) {
+void TProfileStore::writeSetting(const QString& path, const QString& text) {
     writeEntries({{path, text}});
 }
 

@@ -33,9 +33,10 @@ public:
     // What the operator is told once about a damaged store set aside at opening; empty otherwise.
     // Taking it empties it.
     QString takeDamageNotice();
-    // Values kept beside the groups (the cutting settings), by their path in the store.
-    QString readPath(const QString& path) const;
-    void writePath(const QString& path, const QString& text);
+    // Any other value of the store, by its "group/name" path (the program's own settings beside the
+    // groups: cutting, database).
+    QString readSetting(const QString& path) const;
+    void writeSetting(const QString& path, const QString& text);
 
 private:
     // Every write goes through here: a damaged or unwritable store is refused, one sync per call.

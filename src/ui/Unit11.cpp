@@ -71,6 +71,10 @@ TForm11::TForm11(TSession& session, QWidget* parent)
         const QString text = m_adres->toPlainText();
         run([&] { EditCustomer(m_list, TCustomerList::Adres, text); });
     });
+    // Another seat's customer, or a balance an order changed, shows at once in an open list.
+    connect(&m_session.events, &TSessionEvents::customersChanged, this, [this] {
+        if (isVisible()) run([this] { ReloadCustomerList(m_list); });
+    });
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row == m_list.current) return;
         run([&] { MoveToCustomer(m_list, row); });

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The password file of PostgreSQL's client library (~/.pgpass): the program's own settings never
+// hold a password, the client library finds it here when the connection opens.
+namespace PgPassFile {
+
+// ~/.pgpass, or the file named by PGPASSFILE as the client library itself would use.
+QString defaultPath();
+
+// Stores the password for host:port:database:user, replacing that entry if present and keeping every
+// other line; the file ends with mode 0600. Throws DoravelError with the system's message.
+void storePassword(const QString& path, const QString& host, int port, const QString& database, const QString& user,
+                   const QString& password);
+
+// One field escaped as the file wants it: ':' and '\' behind a backslash.
+QString escaped(const QString& field);
+
+} // namespace PgPassFile

@@ -1,0 +1,294 @@
+#include "model/Errors.h"
+#include "model/ProgramFolder.h"
+#include "model/SessionEvents.h"
+#include "records/OrderSave.h"
+#include "records/OrderStore.h"
+#include "support/EngineSupport.h"
+#include "support/RecordsSupport.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace RecordsSupport;
+
+namespace {
+
+constexpr int NewOrders = 200;
+constexpr int Resaves = 50;
+constexpr int NewCustomers = 25;
+
+// A database given on a command line: "local FOLDER" or "server DATABASE".
+void registerFromArguments(const QString& engine, const QString& where) {
+    if (engine == QLatin1String("server"))
+        RegisterOrderDatabase(TProgramFolder(QString()), TTestDatabase::serverSettings(where));
+    else
+        RegisterOrderDatabase(TProgramFolder(where));
+}
+
+// One seat: 200 new orders and 50 re-saves of stored ones, interleaved, for random customers, as fast
+// as it can; then 25 new customers. Any message the operator would see ends it with that message.
+int seat(const QString& engine, const QString& where) {
+    registerFromArguments(engine, where);
+    QRandomGenerator random(quint32(QCoreApplication::applicationPid()));
+    TProject project = designedProject();
+    TOrderSave form;
+    try {
+        for (int step = 0; step < NewOrders + Resaves; ++step) {
+            form.customers = CustomerStore::all();
+            ChooseCustomer(form, int(random.bounded(form.customers.size())));
+            form.orderAmount = form.grandTotal = QString::number(random.bounded(5000));
+            form.received = QString::number(random.bounded(6000));
+            form.remaining = QString::number(form.grandTotal.toInt() - form.received.toInt());
+            if (step % 5 == 4) {
+                const QList<int> numbers = OrderStore::orderNumbers();
+                project.kayitkontrol = QStringLiteral("eski");
+                project.sno = QString::number(numbers[int(random.bounded(numbers.size()))]);
+            } else {
+                project.kayitkontrol = QStringLiteral("yeni");
+            }
+            project.orderName = QStringLiteral("Sipariş %1").arg(step);
+            SaveOrder(project, form);
+        }
+        for (int i = 0; i < NewCustomers; ++i)
+            addCustomer(QStringLiteral("Müşteri %1").arg(i));
+    } catch (const DoravelError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
+
+// One new order for the first customer, as another seat saves it.
+int saveOne(const QString& engine, const QString& where) {
+    registerFromArguments(engine, where);
+    TProject project = designedProject();
+    TOrderSave form;
+    try {
+        ShowSaveDialog(form, project);
+        SaveOrder(project, form);
+    } catch (const DoravelError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
+
+// pg_ctl on the test server's cluster, as the cluster's owner.
+bool pgCtl(const QStringList& arguments) {
+    QStringList command = {qEnvironmentVariable("DORAVEL_TEST_PG_BIN") + QStringLiteral("/pg_ctl"),
+                           QStringLiteral("-D"), qEnvironmentVariable("DORAVEL_TEST_PG_DATA"), QStringLiteral("-w")};
+    command << arguments;
+    QProcess process;
+    if (geteuid() == 0) {
+        process.start(QStringLiteral("runuser"),
+                      QStringList{QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--")} + command);
+    } else {
+        process.start(command.takeFirst(), command);
+    }
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Stops the test server; it runs again at the latest when this goes out of scope.
+class TServerStop {
+public:
+    TServerStop() { m_stopped = pgCtl({QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("stop")}); }
+    ~TServerStop() { start(); }
+    bool stopped() const { return m_stopped; }
+    bool start() {
+        if (!m_stopped) return true;
+        const QString host = qEnvironmentVariable("DORAVEL_TEST_PG_HOST");
+        const QString options = QStringLiteral("-k %1 -c listen_addresses= -p %2 -F")
+                                    .arg(host, qEnvironmentVariable("DORAVEL_TEST_PG_PORT"));
+        m_stopped = !pgCtl({QStringLiteral("-l"), host + QStringLiteral("/server.log"), QStringLiteral("-o"), options,
+                            QStringLiteral("start")});
+        return !m_stopped;
+    }
+
+private:
+    bool m_stopped = false;
+};
+
+} // namespace
+
+// Several seats on one order database: at the same moment, and with the server going away.
+class TestSeats : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TTestDatabase> m_database;
+    std::unique_ptr<TTestFolder> m_folder;
+
+    // A fresh database of the row's engine, registered.
+    void useEngine(bool server) {
+        m_database = std::make_unique<TTestDatabase>(server);
+        m_folder = std::make_unique<TTestFolder>();
+        RegisterOrderDatabase(TProgramFolder(m_folder->path()), m_database->settings);
+    }
+    QStringList where(bool server) const {
+        return server ? QStringList{QStringLiteral("server"), m_database->settings.database}
+                      : QStringList{QStringLiteral("local"), m_folder->path()};
+    }
+
+private slots:
+    void cleanup() {
+        OrderDatabase::close();
+        m_database.reset();
+        m_folder.reset();
+    }
+
+    void twoSeatsSavingAtOnceLoseNothing_data() {
+        QTest::addColumn<bool>("server");
+        QTest::newRow("local file") << false;
+        QTest::newRow("server") << true;
+    }
+    void twoSeatsSavingAtOnceLoseNothing() {
+        QFETCH(bool, server);
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(server);
+        TScriptedMessages messages;
+        useEngine(server);
+        for (const char* name : {"Ali", "Veli", "Ayşe"})
+            addCustomer(QString::fromUtf8(name));
+        OrderDatabase::close();
+
+        QProcess seats[2];
+        for (QProcess& seat : seats)
+            seat.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--seat")} + where(server));
+        for (QProcess& seat : seats) {
+            QVERIFY(seat.waitForFinished(300000));
+            QVERIFY2(seat.exitStatus() == QProcess::NormalExit && seat.exitCode() == 0,
+                     seat.readAllStandardError().constData());
+        }
+
+        const int orders = 2 * NewOrders;
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM siparis")), orders);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(DISTINCT sno) FROM siparis")), orders);
+        QCOMPARE(count(QStringLiteral("SELECT MAX(sno) FROM siparis")), orders);
+        for (int door = 1; door <= 6; ++door)
+            QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM k%1").arg(door)), orders);
+        QCOMPARE(brokenOrders(), 0);
+        QCOMPARE(balanceMismatches(), QStringList());
+        const int customers = 3 + 2 * NewCustomers;
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(DISTINCT Mno) FROM musteri")), customers);
+        QCOMPARE(count(QStringLiteral("SELECT MAX(Mno) FROM musteri")), customers);
+        QCOMPARE(messages.shown, QStringList());
+    }
+
+    void anotherSeatsSaveReachesThisSeatsWindows() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(true);
+        TScriptedMessages messages;
+        useEngine(true);
+        addCustomer(QStringLiteral("Ali"));
+        TSessionEvents events;
+        OrderDatabase::watchOtherSeats(events);
+        QSignalSpy orders(&events, &TSessionEvents::ordersChanged);
+        QSignalSpy customers(&events, &TSessionEvents::customersChanged);
+
+        // This seat's own save: its windows are told by the command itself, not a second time.
+        TProject project = designedProject();
+        TOrderSave form;
+        ShowSaveDialog(form, project);
+        QVERIFY(SaveOrder(project, form));
+        QTest::qWait(300);
+        QCOMPARE(orders.count(), 0);
+        QCOMPARE(customers.count(), 0);
+
+        QProcess other;
+        other.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--save-one"), QStringLiteral("server"), m_database->settings.database});
+        QVERIFY(other.waitForFinished(30000));
+        QVERIFY2(other.exitCode() == 0, other.readAllStandardError().constData());
+        QTRY_COMPARE_WITH_TIMEOUT(orders.count(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(customers.count(), 1, 5000);
+        QCOMPARE(OrderStore::orderNumbers(), QList<int>({2, 1}));
+    }
+
+    void stoppedServerGivesTheMessageAndTheSameSaveSucceedsWhenItIsBack() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(true);
+        if (qEnvironmentVariableIsEmpty("DORAVEL_TEST_PG_BIN") || qEnvironmentVariableIsEmpty("DORAVEL_TEST_PG_DATA"))
+            QSKIP("DORAVEL_TEST_PG_BIN and DORAVEL_TEST_PG_DATA are needed to stop the test server");
+        TScriptedMessages messages;
+        useEngine(true);
+        const int customer = addCustomer(QStringLiteral("Ali"));
+        TProject project = designedProject();
+        TOrderSave form;
+        ShowSaveDialog(form, project);
+        form.remaining = QStringLiteral("100");
+        QVERIFY(SaveOrder(project, form));
+
+        TSessionEvents events;
+        OrderDatabase::watchOtherSeats(events);
+        QSignalSpy orders(&events, &TSessionEvents::ordersChanged);
+
+        TServerStop stop;
+        QVERIFY(stop.stopped());
+        TProject next = designedProject();
+        next.orderName = QStringLiteral("İkinci");
+        form.remaining = QStringLiteral("250");
+        QVERIFY(!RunGuarded([&] { SaveOrder(next, form); }));
+        // The reopened first order cannot be saved either, and nothing can be read.
+        project.kayitkontrol = QStringLiteral("eski");
+        QVERIFY(!RunGuarded([&] { SaveOrder(project, form); }));
+        QVERIFY(!RunGuarded([&] { CustomerStore::all(); }));
+        QCOMPARE(messages.shown.size(), 3);
+        const QString expected =
+            OrderDatabaseTexts::unreachable.arg(m_database->settings.serverName(), QString()).trimmed();
+        for (const QString& message : messages.shown)
+            QVERIFY2(message.startsWith(expected), qPrintable(message));
+
+        QVERIFY(stop.start());
+        messages.shown.clear();
+        QVERIFY(RunGuarded([&] { SaveOrder(next, form); }));
+        QCOMPARE(next.sno, QStringLiteral("2"));
+        QCOMPARE(OrderStore::orderNumbers(), QList<int>({2, 1}));
+        QCOMPARE(OrderStore::readOrder(2)->siparisadi, QStringLiteral("İkinci"));
+        QCOMPARE(brokenOrders(), 0);
+        QCOMPARE(CustomerStore::find(customer)->bakiye, 350.0);
+        QCOMPARE(messages.shown, QStringList());
+
+        // A restart while the seat is idle: its next commands connect again without a word.
+        {
+            TServerStop restart;
+            QVERIFY(restart.stopped());
+            QVERIFY(restart.start());
+        }
+        QCOMPARE(CustomerStore::all().size(), 1);
+        TProject third = designedProject();
+        QVERIFY(RunGuarded([&] { SaveOrder(third, form); }));
+        QCOMPARE(third.sno, QStringLiteral("3"));
+        {
+            TServerStop restart;
+            QVERIFY(restart.stopped());
+            QVERIFY(restart.start());
+        }
+        TProject fourth = designedProject();
+        QVERIFY(RunGuarded([&] { SaveOrder(fourth, form); }));
+        QCOMPARE(fourth.sno, QStringLiteral("4"));
+        QCOMPARE(messages.shown, QStringList());
+        QCOMPARE(balanceMismatches(), QStringList());
+
+        // The new connection listens again for the other seats.
+        QProcess other;
+        other.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--save-one"), QStringLiteral("server"), m_database->settings.database});
+        QVERIFY(other.waitForFinished(30000));
+        QVERIFY2(other.exitCode() == 0, other.readAllStandardError().constData());
+        QTRY_COMPARE_WITH_TIMEOUT(orders.count(), 1, 5000);
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--seat") == 0)
+        return seat(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 4 && qstrcmp(argv[1], "--save-one") == 0)
+        return saveOne(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    TestSeats test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_seats.moc"
