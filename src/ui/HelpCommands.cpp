@@ -1,7 +1,7 @@
 #include "ui/HelpCommands.h"
 
-#include "session/Help.h"
 #include "model/Messages.h"
+#include "session/Help.h"
 #include "ui/HelpWindow.h"
 #include "ui/Unit12.h"
 #include "ui/Widgets.h"
@@ -28,6 +28,7 @@ void THelpCommands::showHelp() {
     m_helpWindows.removeAll(nullptr);
     auto* window = new THelpWindow(page);
     m_helpWindows << window;
+    Widgets::openCentredOver(window, m_openOver);
     Widgets::bringToFront(window);
 }
 

@@ -38,6 +38,8 @@ public:
     void refresh();
 
     void newProject();
+    // The start-up steps have run (after the window was first drawn).
+    bool startedUp() const { return m_startedUp; }
 
 signals:
     // The commands answered by the other windows.
@@ -52,15 +54,19 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildActions();
     void buildDoorArea();
     void buildStatusBar();
     void applyDoorsEqual();
+    void startUp();
 
     TSession& m_session;
     bool m_started = false;
+    bool m_startupQueued = false;
+    bool m_startedUp = false;
     QGroupBox* m_doorArea = nullptr;
     QLineEdit* m_orderName = nullptr; // Edit5
     QDateEdit* m_deliveryDate = nullptr;
