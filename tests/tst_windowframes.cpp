@@ -116,6 +116,9 @@ void TestWindowFrames::toolkitButtonsSpeakTurkish() {
                          QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(question.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Evet"));
     QCOMPARE(question.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Hayır"));
+    // The print preview's hints and the file dialog come from the same catalogue.
+    QVERIFY(QCoreApplication::translate("QPrintPreviewDialog", "Next page") != QLatin1String("Next page"));
+    QVERIFY(QCoreApplication::translate("QFileDialog", "Save As") != QLatin1String("Save As"));
 }
 
 QTEST_MAIN(TestWindowFrames)

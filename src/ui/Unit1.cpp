@@ -21,6 +21,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 const QUrl k_makerPage(QStringLiteral("https://www.merkona.com.tr"));
@@ -265,14 +266,17 @@ void TForm1::showEvent(QShowEvent* event) {
     setWindowState(windowState() | Qt::WindowMaximized);
     // Without a window manager a maximised state is not applied: take the screen ourselves.
     if (QScreen* current = screen()) setGeometry(current->availableGeometry());
+    QTimer::singleShot(0, this, &TForm1::waitForScreenThenStart);
 }
 
-void TForm1::paintEvent(QPaintEvent* event) {
-    QMainWindow::paintEvent(event);
-    // The start-up steps run once the window is on screen, so that their messages show over it.
-    if (m_startupQueued) return;
-    m_startupQueued = true;
-    QTimer::singleShot(0, this, &TForm1::startUp);
+void TForm1::waitForScreenThenStart() {
+    // The start-up steps run once the window is on screen and drawn, so that their messages show over it.
+    if (!windowHandle() || !windowHandle()->isExposed()) {
+        QTimer::singleShot(10, this, &TForm1::waitForScreenThenStart);
+        return;
+    }
+    repaint();
+    startUp();
 }
 
 void TForm1::startUp() {

@@ -54,18 +54,17 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildActions();
     void buildDoorArea();
     void buildStatusBar();
     void applyDoorsEqual();
+    void waitForScreenThenStart();
     void startUp();
 
     TSession& m_session;
     bool m_started = false;
-    bool m_startupQueued = false;
     bool m_startedUp = false;
     QGroupBox* m_doorArea = nullptr;
     QLineEdit* m_orderName = nullptr; // Edit5
