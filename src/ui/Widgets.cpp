@@ -22,6 +22,7 @@ namespace {
 // Accepts everything, with each line break a paste or a drop brings in made a blank.
 class TSingleLineValidator : public QValidator {
 public:
+    using QValidator::QValidator;
     State validate(QString& input, int& position) const override {
         if (std::none_of(input.cbegin(), input.cend(), SingleLine::isBreak)) return Acceptable;
         const QString before = input.left(position);
@@ -51,13 +52,8 @@ private:
 
 namespace Widgets {
 
-const QValidator* singleLineValidator() {
-    static TSingleLineValidator validator;
-    return &validator;
-}
-
 void singleLine(QLineEdit* edit) {
-    edit->setValidator(singleLineValidator());
+    edit->setValidator(new TSingleLineValidator(edit));
 }
 
 void readOnlyLook(QWidget* entry, bool readOnly) {
@@ -70,9 +66,7 @@ void readOnlyLook(QWidget* entry, bool readOnly) {
 }
 
 void setReadOnly(QLineEdit* edit, bool readOnly) {
-    if (edit->isReadOnly() == readOnly && edit->property("readOnlyLook").isValid()) return;
     edit->setReadOnly(readOnly);
-    edit->setProperty("readOnlyLook", readOnly);
     readOnlyLook(edit, readOnly);
     if (readOnly) edit->setCursorPosition(0);
 }

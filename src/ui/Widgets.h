@@ -9,7 +9,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-class QValidator;
 
 // Small helpers for the windows' absolute layouts and for showing model values without starting
 // the handlers that the operator's own input starts.
@@ -17,7 +16,6 @@ namespace Widgets {
 // Every entry is one line: `edit` and editable `combo` install this; an entry made another way
 // (a dialog's own entry) calls `singleLine` on it.
 void singleLine(QLineEdit* edit);
-const QValidator* singleLineValidator();
 // Display-only entries: the platform's read-only look, the start of their text in view.
 void setReadOnly(QLineEdit* edit, bool readOnly);
 void readOnlyLook(QWidget* entry, bool readOnly); // for display-only entries of other kinds
