@@ -1,3 +1,4 @@
+#include "model/NumberText.h"
 #include "production/CostTable.h"
 #include "production/PrintComputation.h"
 #include "production/ProductionSheet.h"
@@ -23,6 +24,8 @@ private slots:
     void printPreviewWritesItsQuantities();
     void savedPricesComeBackAfterARestart();
     void fieldThatIsNotANumberStopsTheRecomputation();
+    void totalTooLargeForANumberIsRefusedAndLeavesNoInf_data();
+    void totalTooLargeForANumberIsRefusedAndLeavesNoInf();
 
 private:
     TProject designed;
@@ -146,6 +149,35 @@ void TestCostTable::fieldThatIsNotANumberStopsTheRecomputation() {
     QVERIFY(!RunGuarded([&] { RecalculateCosts(table); }));
     QCOMPARE(messages.shown, QStringList{QStringLiteral("'' is not a valid floating point value")});
     QCOMPARE(table.totals[TCostTable::Panel], QStringLiteral("10")); // lines before it keep their new totals
+}
+
+void TestCostTable::totalTooLargeForANumberIsRefusedAndLeavesNoInf_data() {
+    QTest::addColumn<QString>("panelPrice");
+    QTest::addColumn<QString>("glassPrice");
+    QTest::newRow("one line") << "1e308"
+                              << "1";
+    QTest::newRow("the sum of two lines") << "1e305"
+                                          << "1e305";
+}
+
+void TestCostTable::totalTooLargeForANumberIsRefusedAndLeavesNoInf() {
+    QFETCH(QString, panelPrice);
+    QFETCH(QString, glassPrice);
+    table.quantities[TCostTable::Panel] = QStringLiteral("10");
+    table.quantities[TCostTable::Glass] = QStringLiteral("10");
+    table.unitPrices[TCostTable::Glass] = glassPrice;
+    RecalculateCosts(table);
+    TScriptedMessages messages;
+    QVERIFY(!RunGuarded([&] { EditUnitPrice(table, TCostTable::Panel, panelPrice); }));
+    QCOMPARE(messages.shown, QStringList{CostTexts::tooLarge});
+    for (const QString& total : table.totals)
+        QVERIFY2(!total.contains(QLatin1String("INF")), qPrintable(total));
+    QCOMPARE(table.grandTotal, QString());
+    // The next price is computed as usual, the grand total with it.
+    QVERIFY(RunGuarded([&] { EditUnitPrice(table, TCostTable::Panel, QStringLiteral("2")); }));
+    QCOMPARE(table.totals[TCostTable::Panel], QStringLiteral("20"));
+    QCOMPARE(table.grandTotal, NumberText::round2Text(20 + 10 * NumberText::toFloat(glassPrice)));
+    QCOMPARE(messages.shown.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCostTable)

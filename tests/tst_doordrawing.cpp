@@ -140,6 +140,17 @@ void TestDoorDrawing::designsDrawDividersAndSplitBars_data() {
         << QList<TBar>{{true, 60, 0, 400}};
     QTest::newRow("sizes beyond the door are clipped")
         << "Dikey" << QStringList{"200", "10"} << QList<TSplitRow>{split("-20", "0", "1")} << QList<TBar>{};
+    // A division of negative size: its divider lies left of or above the picture and its split bar
+    // has no length, so nothing of the split is drawn.
+    QTest::newRow("Dikey division of negative width: no split bar")
+        << "Dikey" << QStringList{"-5", "100"} << QList<TSplitRow>{split("100", "0", "1")}
+        << QList<TBar>{{true, -6, 0, -1}};
+    QTest::newRow("Yatay division of negative height: no split bar")
+        << "Yatay" << QStringList{"-5", "250"} << QList<TSplitRow>{split("40", "0", "1")}
+        << QList<TBar>{{false, 0, -8, -1}};
+    QTest::newRow("Yatay division of no height: no split bar")
+        << "Yatay" << QStringList{"0", "250"} << QList<TSplitRow>{split("40", "0", "1")}
+        << QList<TBar>{{false, 0, 0, -1}};
 }
 
 void TestDoorDrawing::designsDrawDividersAndSplitBars() {

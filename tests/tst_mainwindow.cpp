@@ -7,11 +7,14 @@
 #include "ui/Unit4.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 using Operator::find;
@@ -30,6 +33,10 @@ private slots:
     void openerRefusesAMissingOpeningSize();
     void failedStartLeavesTheDoorAreaDisabled();
     void aboutButtonStaysAtTheRightEnd();
+    void orderNameCaptionIsBold();
+    void displayOnlyEntriesShowTheStartOfTheirText();
+    void startupMessageShowsOverTheDrawnWindow();
+    void pastedLineBreaksStayOutOfTheCabinetCount();
 
 private:
     std::unique_ptr<TRunningProgram> program;
@@ -175,6 +182,50 @@ void TestMainWindow::aboutButtonStaysAtTheRightEnd() {
     QApplication::processEvents();
     QCOMPARE(about->mapTo(program->form, QPoint(0, 0)).x(), program->form->width() - 50);
     QCOMPARE(find<QLabel>(program->form, "StatusPanel2")->width(), program->form->width() - 200);
+}
+
+void TestMainWindow::orderNameCaptionIsBold() {
+    program->start();
+    QLabel* caption = nullptr;
+    for (QLabel* label : program->form->findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("Sipariş İsmi")) caption = label;
+    QVERIFY(caption);
+    QVERIFY(caption->font().bold());
+}
+
+void TestMainWindow::displayOnlyEntriesShowTheStartOfTheirText() {
+    program->start();
+    program->session->project.orderName = QStringLiteral("Örnek Dolap Çalışma Uzun Bir Sipariş İsmi");
+    program->form->refresh();
+    auto* name = find<QLineEdit>(program->form, "Edit5");
+    QVERIFY(name->isReadOnly());
+    QCOMPARE(name->cursorPosition(), 0);
+    // The platform's read-only look: the entry on the window's colour, an editable one on its own.
+    QCOMPARE(name->palette().color(QPalette::Base), QGuiApplication::palette().color(QPalette::Window));
+    QCOMPARE(find<QDateEdit>(program->form, "DateTimePicker1")->palette().color(QPalette::Base),
+             QGuiApplication::palette().color(QPalette::Window));
+    QCOMPARE(find<QLineEdit>(program->form, "dolapadet")->palette().color(QPalette::Base),
+             QGuiApplication::palette().color(QPalette::Base));
+}
+
+void TestMainWindow::startupMessageShowsOverTheDrawnWindow() {
+    program->folder.removeDbFile(QStringLiteral("cost.txt"));
+    QList<bool> exposed;
+    program->messages.onShown = [&](const QString&) {
+        exposed << (program->form && program->form->windowHandle() && program->form->windowHandle()->isExposed());
+    };
+    program->start();
+    QCOMPARE(exposed, QList<bool>{true});
+}
+
+void TestMainWindow::pastedLineBreaksStayOutOfTheCabinetCount() {
+    program->start();
+    auto* count = find<QLineEdit>(program->form, "dolapadet");
+    QGuiApplication::clipboard()->setText(QStringLiteral("Satir1\nSatir2\r\nSatir3"));
+    count->selectAll();
+    count->paste();
+    QCOMPARE(count->text(), QStringLiteral("Satir1 Satir2 Satir3"));
+    QCOMPARE(program->session->project.dolapadet, QStringLiteral("Satir1 Satir2 Satir3"));
 }
 
 QTEST_MAIN(TestMainWindow)

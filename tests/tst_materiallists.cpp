@@ -23,6 +23,8 @@ private slots:
     void shortPriceFileStopsAtTheFirstMissingLine();
     void fullDiskKeepsTheOldFileAndGivesTheSystemsReason();
     void listsNeverReadAreNotWrittenBack();
+    void pastedLineBreaksStayOneEntry();
+    void priceWithALineBreakWritesOneLine();
 };
 
 void TestMaterialLists::turkishLettersRoundTripInWindows1254() {
@@ -195,6 +197,37 @@ void TestMaterialLists::listsNeverReadAreNotWrittenBack() {
              MaterialListTexts::notLoaded(TMaterialLists::ProfileModels, folder.dbFile(QStringLiteral("2.txt"))) +
                  QLatin1Char('\n') +
                  MaterialListTexts::notLoaded(TMaterialLists::InnerMaterials, folder.dbFile(QStringLiteral("3.txt"))));
+}
+
+void TestMaterialLists::pastedLineBreaksStayOneEntry() {
+    TTestFolder folder;
+    const TProgramFolder programFolder(folder.path());
+    TScriptedMessages messages;
+    messages.inputs = QStringList{QStringLiteral("Satir1\nSatir2\r\nSatir3")};
+    TMaterialLists lists;
+    lists.load(programFolder);
+    const int before = lists.lists[TMaterialLists::InnerMaterials].size();
+    lists.addAsked(TMaterialLists::InnerMaterials);
+    QCOMPARE(lists.lists[TMaterialLists::InnerMaterials].last(), QStringLiteral("Satir1 Satir2 Satir3"));
+    // An entry set with a break by any other way is still written as one line.
+    lists.lists[TMaterialLists::ProfileColours] << QStringLiteral("Renk1\rRenk2");
+    lists.save(programFolder);
+    TMaterialLists restarted;
+    restarted.load(programFolder);
+    QCOMPARE(restarted.lists[TMaterialLists::InnerMaterials].size(), before + 1);
+    QCOMPARE(restarted.lists[TMaterialLists::InnerMaterials].last(), QStringLiteral("Satir1 Satir2 Satir3"));
+    QCOMPARE(restarted.lists[TMaterialLists::ProfileColours].last(), QStringLiteral("Renk1 Renk2"));
+}
+
+void TestMaterialLists::priceWithALineBreakWritesOneLine() {
+    TTestFolder folder;
+    std::array<QString, TCostPrices::Count> prices;
+    prices.fill(QStringLiteral("1"));
+    prices[0] = QStringLiteral("2\n5");
+    TCostPrices::save(TProgramFolder(folder.path()), prices);
+    const QStringList lines = TextListFile::read(folder.dbFile(QStringLiteral("cost.txt")));
+    QCOMPARE(lines.size(), TCostPrices::Count);
+    QCOMPARE(lines.first(), QStringLiteral("2 5"));
 }
 
 QTEST_GUILESS_MAIN(TestMaterialLists)

@@ -31,6 +31,9 @@ private slots:
     void doorsEqualFlagEnablesTheWidthGroup();
     void escapeCancels();
     void profileGroupChoiceMovesTheSettingsWindow();
+    void orderNameIsSelectedOnOpening();
+    void pickDoorHintShowsOverTheNewOrder();
+    void checkGroupMessageShowsOverTheFallBackWidths();
 
 private:
     QLineEdit* edit(const char* name) { return find<QLineEdit>(program->windows->form4(), name); }
@@ -167,6 +170,42 @@ void TestNewOrderWindow::profileGroupChoiceMovesTheSettingsWindow() {
     QCOMPARE(find<QComboBox>(program->windows->form7(), "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 2"));
     QCOMPARE(find<QLineEdit>(program->windows->form7(), "Edit6")->text(), QStringLiteral("5"));
     QCOMPARE(program->session->project.doorHeight, QStringLiteral("195"));
+}
+
+void TestNewOrderWindow::orderNameIsSelectedOnOpening() {
+    QCOMPARE(edit("Edit1")->selectedText(), QStringLiteral("sipariş"));
+}
+
+void TestNewOrderWindow::pickDoorHintShowsOverTheNewOrder() {
+    TForm4* window = program->windows->form4();
+    typeOver(edit("Edit1"), QStringLiteral("Yıldız Ailesi"));
+    find<QCheckBox>(window, "CheckBox22")->click(); // doors designed one by one
+    QStringList seen;
+    program->messages.onShown = [&](const QString& text) {
+        seen << text << (window->isVisible() ? QStringLiteral("open") : QStringLiteral("closed"))
+             << find<QLineEdit>(program->form, "Edit5")->text();
+    };
+    find<QPushButton>(window, "SpeedButton1")->click();
+    QCOMPARE(seen, (QStringList{QStringLiteral("Ölçülendirmek istediğiniz kapağın üzerine çifttıklayınız !"),
+                                QStringLiteral("closed"), QStringLiteral("Yıldız Ailesi")}));
+}
+
+void TestNewOrderWindow::checkGroupMessageShowsOverTheFallBackWidths() {
+    program->session->store->write(3, "top", QStringLiteral("1"));
+    program->session->store->write(3, "work", QStringLiteral("5"));
+    program->session->store->write(3, "outside", QStringLiteral("6"));
+    TForm4* window = program->windows->form4();
+    choose(find<QComboBox>(window, "ComboBox2"), QStringLiteral("Profil Grubu 3"));
+    const QString groupThreeWidth = edit("k1")->text();
+    QStringList seen;
+    program->messages.onShown = [&](const QString& text) {
+        seen << text << edit("k1")->text() << find<QComboBox>(window, "ComboBox2")->currentText();
+    };
+    choose(find<QComboBox>(window, "ComboBox2"), QStringLiteral("Profil Grubu 2"));
+    const QString fallBackWidth = program->session->newOrder.widths[1];
+    QVERIFY(fallBackWidth != groupThreeWidth);
+    QCOMPARE(seen, (QStringList{QStringLiteral("Seçtiğiniz Profil Grubunun Ölçülerini Kontrol Ediniz!"), fallBackWidth,
+                                program->session->project.profileGroupName}));
 }
 
 QTEST_MAIN(TestNewOrderWindow)

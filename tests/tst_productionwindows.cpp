@@ -77,7 +77,11 @@ void TestProductionWindows::secondPreviewOpensNoSecondWindow() {
     find<QAction>(program->form, "actionPrint")->trigger();
     QPrintPreviewDialog* first = program->windows->form3()->previewDialog();
     program->session->project.orderName = QStringLiteral("İkinci");
+    program->form->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), program->form);
     find<QAction>(program->form, "actionPrint")->trigger();
+    // The open preview comes to the front.
+    QTRY_COMPARE(QApplication::activeWindow(), first);
     QCOMPARE(program->windows->form3()->previewDialog(), first);
     QCOMPARE(program->windows->form3()->page().orderName, QStringLiteral("İkinci"));
     int previews = 0;

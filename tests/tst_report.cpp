@@ -144,6 +144,9 @@ void TestReport::filledTextsStandInTheirBoxes() {
     QVERIFY(standsIn(QStringLiteral("250"), bodyBox(665, 305, 90, 17)));
     QVERIFY(standsIn(QStringLiteral("Şampanya"), bodyBox(650, 1, 105, 17)));
     QVERIFY(standsIn(sheet.glassGasket, bodyBox(650, 69, 105, 17)));
+    // Captions end clear of their value boxes' rule at 650.
+    QVERIFY(standsIn(QStringLiteral("Çarpma Fitili (m)"), bodyBox(560, 102, 87, 17)));
+    QVERIFY(standsIn(QStringLiteral("Tekerlek Mekanizma (Tkm)"), bodyBox(560, 119, 148, 17)));
     QVERIFY(standsIn(QStringLiteral("6"), bodyBox(711, 119, 42, 17))); // 3 doors × 2 cabinets
     QVERIFY(standsIn(QStringLiteral("Yan Profile Üstten"), bodyBox(0, 368, 136, 225)));
     QVERIFY(standsIn(sheet.holes[1].at(1), bodyBox(0, 368, 136, 225)));

@@ -59,13 +59,16 @@ QImage newPicture() {
 
 void drawHorizontalBar(QImage& picture, int x, int y, int length) {
     const QImage& bar = stockHorizontalBar();
-    const int w = length < 0 ? bar.width() : std::min(length, bar.width());
+    // A bar cut to nothing (a division of no or negative size) is not drawn at all.
+    if (length <= 0) return;
+    const int w = std::min(length, bar.width());
     copyClipped(picture, bar, x, y, w, bar.height());
 }
 
 void drawVerticalBar(QImage& picture, int x, int y, int length) {
     const QImage& bar = stockVerticalBar();
-    const int h = length < 0 ? bar.height() : std::min(length, bar.height());
+    if (length <= 0) return;
+    const int h = std::min(length, bar.height());
     copyClipped(picture, bar, x, y, bar.width(), h);
 }
 

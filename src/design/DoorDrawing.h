@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <array>
+#include <limits>
 
 class TProfileGroup;
 
@@ -22,9 +23,10 @@ const QImage& stockVerticalBar();
 // A fresh copy of the door leaf.
 QImage newPicture();
 // Copies `length` pixels of a bar (the horizontal bar's leftmost or the vertical bar's topmost;
-// -1 for the whole bar) with its top-left corner at (x, y).
-void drawHorizontalBar(QImage& picture, int x, int y, int length = -1);
-void drawVerticalBar(QImage& picture, int x, int y, int length = -1);
+// WholeBar for the whole bar; zero or less draws nothing) with its top-left corner at (x, y).
+constexpr int WholeBar = std::numeric_limits<int>::max();
+void drawHorizontalBar(QImage& picture, int x, int y, int length = WholeBar);
+void drawVerticalBar(QImage& picture, int x, int y, int length = WholeBar);
 
 // The blank picture of the main window: the leaf with bars at y = 66, 133, 200, 266, 333.
 QImage blankDoor();

@@ -2,7 +2,10 @@
 
 #include "model/Errors.h"
 
+#include <QList>
+
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -25,7 +28,57 @@ public:
 TConsoleBackend g_console;
 TMessageBackend* g_backend = nullptr;
 
+struct THeld {
+    bool error;
+    QString text;
+};
+int g_holds = 0;
+QList<THeld> g_held;
+
+void showHeld() {
+    const QList<THeld> held = std::exchange(g_held, {});
+    for (const THeld& message : held)
+        message.error ? TMessages::backend().showError(message.text) : TMessages::backend().showMessage(message.text);
+}
+
 } // namespace
+
+void TMessages::showMessage(const QString& text) {
+    if (g_holds > 0)
+        g_held.append({false, text});
+    else
+        backend().showMessage(text);
+}
+
+void TMessages::showError(const QString& text) {
+    if (g_holds > 0)
+        g_held.append({true, text});
+    else
+        backend().showError(text);
+}
+
+bool TMessages::askYesNo(const QString& text, bool warning) {
+    showHeld();
+    return backend().askYesNo(text, warning);
+}
+
+bool TMessages::askOkCancel(const QString& text) {
+    showHeld();
+    return backend().askOkCancel(text);
+}
+
+QString TMessages::inputQuery(const QString& caption, const QString& prompt, const QString& initial) {
+    showHeld();
+    return backend().inputQuery(caption, prompt, initial);
+}
+
+TMessageHold::TMessageHold() {
+    ++g_holds;
+}
+
+TMessageHold::~TMessageHold() {
+    if (--g_holds == 0) showHeld();
+}
 
 void TMessages::setBackend(TMessageBackend* backend) {
     g_backend = backend;

@@ -22,13 +22,23 @@ public:
     static void setBackend(TMessageBackend* backend); // nullptr restores the console backend
     static TMessageBackend& backend();
 
-    static void showMessage(const QString& text) { backend().showMessage(text); }
-    static void showError(const QString& text) { backend().showError(text); }
-    static bool askYesNo(const QString& text, bool warning = false) { return backend().askYesNo(text, warning); }
-    static bool askOkCancel(const QString& text) { return backend().askOkCancel(text); }
-    static QString inputQuery(const QString& caption, const QString& prompt, const QString& initial = QString()) {
-        return backend().inputQuery(caption, prompt, initial);
-    }
+    static void showMessage(const QString& text);
+    static void showError(const QString& text);
+    // A question or a prompt first shows the messages held before it.
+    static bool askYesNo(const QString& text, bool warning = false);
+    static bool askOkCancel(const QString& text);
+    static QString inputQuery(const QString& caption, const QString& prompt, const QString& initial = QString());
+};
+
+// While one lives, messages and errors wait; when the outermost ends they are shown in order. A
+// window holds them over an operation and its own refresh, so that a message shows over the state
+// it speaks of.
+class TMessageHold {
+public:
+    TMessageHold();
+    ~TMessageHold();
+    TMessageHold(const TMessageHold&) = delete;
+    TMessageHold& operator=(const TMessageHold&) = delete;
 };
 
 // The event boundary: runs one operation and shows the message of any failure it raises, a

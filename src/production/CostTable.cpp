@@ -6,6 +6,8 @@
 #include "production/ProductionSheet.h"
 #include "settings/MaterialLists.h"
 
+#include <cmath>
+
 using NumberText::round2Text;
 using NumberText::toFloat;
 
@@ -32,9 +34,19 @@ QString TCostTable::unitPriceCaption(int line) {
 
 namespace {
 
+// A total too large for a number leaves its box and the grand total empty rather than showing a
+// text that no later computation can read back.
+double finiteTotal(TCostTable& table, double total, QString* box) {
+    if (std::isfinite(total)) return total;
+    if (box) box->clear();
+    table.grandTotal.clear();
+    throw TRefusal(CostTexts::tooLarge);
+}
+
 // A line's total: unit price times quantity, rounded to hundredths.
 void computeLineTotal(TCostTable& table, int line) {
-    table.totals[line] = round2Text(toFloat(table.unitPrices[line]) * toFloat(table.quantities[line]));
+    const double total = NumberText::round2(toFloat(table.unitPrices[line]) * toFloat(table.quantities[line]));
+    table.totals[line] = NumberText::fromFloat(finiteTotal(table, total, &table.totals[line]));
 }
 
 } // namespace
@@ -45,7 +57,7 @@ void RecalculateCosts(TCostTable& table) {
     double sum = 0;
     for (const QString& total : table.totals)
         sum += toFloat(total);
-    table.grandTotal = round2Text(sum);
+    table.grandTotal = NumberText::fromFloat(finiteTotal(table, NumberText::round2(sum), nullptr));
 }
 
 bool ShowCostTable(TCostTable& table, const TProject& project, const TProductionSheet& sheet) {

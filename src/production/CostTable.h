@@ -37,4 +37,6 @@ void WriteAccessoryQuantities(TCostTable& table, const TProductionSheet& sheet);
 
 namespace CostTexts {
 inline const QString needsPreview = QStringLiteral("Lütfen Ölçülendirme Yapıp Ardından Yazıcı Önizleme Yapınız !");
-}
+inline const QString tooLarge =
+    QStringLiteral("Maliyet hesaplanamayacak kadar büyük: birim maliyetleri ve miktarları kontrol ediniz!");
+} // namespace CostTexts

@@ -120,8 +120,10 @@ void paintDoors(TPagePainter& d, const TReportPage& page) {
     const int ys[] = {1, 18, 35, 52, 69, 86, 102, 119};
     for (int row = 0; row < 8; ++row) {
         const bool mechanism = row == 7;
-        d.text(560, ys[row], mechanism ? 151 : 91, 17, captions[row], trebuchet(11, true), Top | Bottom | Left,
-               Qt::AlignLeft | Qt::AlignVCenter);
+        // The caption keeps a gap before its value box, narrowed to fit if it must.
+        const double width = mechanism ? 151 : 91;
+        d.text(560, ys[row], width - 4, 17, captions[row], trebuchet(11, true), 0, Qt::AlignLeft | Qt::AlignVCenter);
+        d.rules(QRectF(560, ys[row], width, 17), Top | Bottom | Left);
         d.text(mechanism ? 711 : 650, ys[row], mechanism ? 42 : 105, 17, values[row], Fonts::arial(11), Box);
     }
 }

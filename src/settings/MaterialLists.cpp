@@ -3,6 +3,7 @@
 #include "model/Errors.h"
 #include "model/Messages.h"
 #include "model/ProgramFolder.h"
+#include "model/SingleLine.h"
 #include "settings/TextListFile.h"
 
 #include <QDir>
@@ -22,7 +23,7 @@ QString TMaterialLists::promptText(int list) {
 }
 
 void TMaterialLists::addAsked(int list) {
-    lists[list] << TMessages::inputQuery(QStringLiteral("Malzeme Ekle"), promptText(list));
+    lists[list] << SingleLine::of(TMessages::inputQuery(QStringLiteral("Malzeme Ekle"), promptText(list)));
 }
 
 void TMaterialLists::remove(int list, int row) {

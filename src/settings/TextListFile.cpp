@@ -2,6 +2,7 @@
 
 #include "model/Errors.h"
 #include "model/FileErrors.h"
+#include "model/SingleLine.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -44,7 +45,8 @@ void TextListFile::write(const QString& path, const QStringList& lines) {
     QStringEncoder encode(k_codePage);
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += encode(line);
+        // One entry per line: a break inside an entry would read back as several entries.
+        bytes += encode(SingleLine::of(line));
         bytes += "\r\n";
     }
     FileErrors::writeWhole(path, bytes);

@@ -28,6 +28,7 @@ void THelpCommands::showHelp() {
     m_helpWindows.removeAll(nullptr);
     auto* window = new THelpWindow(page);
     m_helpWindows << window;
+    Widgets::openCentredOver(window, m_openOver);
     Widgets::bringToFront(window);
 }
 

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QWidget;
 class TForm12;
 class THelpWindow;
 
@@ -24,9 +25,12 @@ public:
     // Help: the message when the page is missing, otherwise a further help window.
     void showHelp();
     void showAbout();
+    // Help windows open centred over this window.
+    void setOpenOver(QWidget* window) { m_openOver = window; }
 
 private:
     TProgramFolder m_folder;
     TForm12* m_about = nullptr;
     QList<QPointer<THelpWindow>> m_helpWindows;
+    QPointer<QWidget> m_openOver;
 };

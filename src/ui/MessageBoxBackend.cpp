@@ -1,7 +1,10 @@
 #include "ui/MessageBoxBackend.h"
 
+#include "ui/Widgets.h"
+
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -33,7 +36,12 @@ bool TMessageBoxBackend::askOkCancel(const QString& text) {
 }
 
 QString TMessageBoxBackend::inputQuery(const QString& caption, const QString& prompt, const QString& initial) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner(), caption, prompt, QLineEdit::Normal, initial, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(owner());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    // The prompt's entry is one line like every other entry.
+    if (auto* entry = dialog.findChild<QLineEdit*>()) Widgets::singleLine(entry);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -18,9 +18,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 const QUrl k_makerPage(QStringLiteral("https://www.merkona.com.tr"));
@@ -161,13 +163,13 @@ void TForm1::buildDoorArea() {
 
     QWidget* area = m_doorArea;
     int y = 16;
-    auto row = [&](const QString& caption, int height = 24) {
-        label(area, caption, QRect(12, y, 90, height), caption == QLatin1String("Sipariş İsmi"));
+    auto row = [&](const QString& caption, bool bold = false, int height = 24) {
+        label(area, caption, QRect(12, y, 90, height), bold);
         const QRect field(104, y, 130, height);
         y += height + 10;
         return field;
     };
-    m_orderName = edit(area, QStringLiteral("Edit5"), row(QStringLiteral("Sipariş İsmi")), true);
+    m_orderName = edit(area, QStringLiteral("Edit5"), row(QStringLiteral("Sipariş İsmi"), true), true);
     QFont bold = m_orderName->font();
     bold.setBold(true);
     m_orderName->setFont(bold);
@@ -176,6 +178,7 @@ void TForm1::buildDoorArea() {
     m_deliveryDate->setDisplayFormat(DisplayDate::format);
     m_deliveryDate->setGeometry(row(QStringLiteral("Teslim Tarihi")));
     m_deliveryDate->setReadOnly(true);
+    readOnlyLook(m_deliveryDate, true);
     m_deliveryDate->setButtonSymbols(QAbstractSpinBox::NoButtons);
     QRect widthRect = row(QStringLiteral("Dolap En"));
     m_openingWidth = edit(area, QStringLiteral("Edit3"), widthRect.adjusted(0, 0, -30, 0), true);
@@ -271,7 +274,22 @@ void TForm1::showEvent(QShowEvent* event) {
     setWindowState(windowState() | Qt::WindowMaximized);
     // Without a window manager a maximised state is not applied: take the screen ourselves.
     if (QScreen* current = screen()) setGeometry(current->availableGeometry());
+    QTimer::singleShot(0, this, &TForm1::waitForScreenThenStart);
+}
+
+void TForm1::waitForScreenThenStart() {
+    // The start-up steps run once the window is on screen and drawn, so that their messages show over it.
+    if (!windowHandle() || !windowHandle()->isExposed()) {
+        QTimer::singleShot(10, this, &TForm1::waitForScreenThenStart);
+        return;
+    }
+    repaint();
+    startUp();
+}
+
+void TForm1::startUp() {
     RunGuarded([this] { OnMainWindowShown(m_session); });
+    m_startedUp = true;
     // A failing step leaves what the steps before it loaded: every window shows that.
     emit m_session.events.listsChanged();
     emit m_session.events.profileGroupChanged();

@@ -40,6 +40,8 @@ public:
     void newProject();
     // Kaydet: the save command's check, then the save dialog.
     void saveOrder();
+    // The start-up steps have run (after the window was first drawn).
+    bool startedUp() const { return m_startedUp; }
 
 signals:
     // The commands answered by the other windows.
@@ -64,9 +66,12 @@ private:
     void buildDoorArea();
     void buildStatusBar();
     void applyDoorsEqual();
+    void waitForScreenThenStart();
+    void startUp();
 
     TSession& m_session;
     bool m_started = false;
+    bool m_startedUp = false;
     QGroupBox* m_doorArea = nullptr;
     QLineEdit* m_orderName = nullptr; // Edit5
     QDateEdit* m_deliveryDate = nullptr;

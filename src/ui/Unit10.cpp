@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,10 +17,17 @@ TForm10::TForm10(TSession& session, QWidget* parent)
     using namespace Widgets;
     setObjectName(QStringLiteral("Form10"));
     setFixedSize(470, 250);
-    label(this, QStringLiteral("Ara Bölme Ölçüsü  :"), QRect(16, 16, 200, 24), true);
-    m_size = edit(this, QStringLiteral("bolmeolcu"), QRect(230, 16, 90, 24), true);
-    label(this, QStringLiteral("Ara Bölme Sayısı ..........................:"), QRect(16, 48, 210, 24), true);
-    m_count = combo(this, QStringLiteral("arabolmesayi"), QRect(230, 48, 90, 24));
+    QLabel* sizeCaption = label(this, QStringLiteral("Ara Bölme Ölçüsü  :"), QRect(16, 16, 200, 24), true);
+    QLabel* countCaption =
+        label(this, QStringLiteral("Ara Bölme Sayısı ..........................:"), QRect(16, 48, 200, 24), true);
+    // The entries stand right of the longer caption, dot leader included, at its bold font.
+    const QFontMetrics metrics(countCaption->font());
+    const int captions =
+        qMax(metrics.horizontalAdvance(sizeCaption->text()), metrics.horizontalAdvance(countCaption->text()));
+    sizeCaption->resize(captions, 24);
+    countCaption->resize(captions, 24);
+    m_size = edit(this, QStringLiteral("bolmeolcu"), QRect(22 + captions, 16, 90, 24), true);
+    m_count = combo(this, QStringLiteral("arabolmesayi"), QRect(22 + captions, 48, 90, 24));
     m_count->addItems({QStringLiteral("2"), QStringLiteral("3")});
     label(this, QStringLiteral("Bölme Ölçüsü"), QRect(44, 84, 100, 20), true);
     label(this, QStringLiteral("Malzeme Cinsi"), QRect(150, 84, 110, 20), true);
@@ -78,7 +86,7 @@ void TForm10::refresh() {
         const TSubPart& entry = sub.parts[part];
         setChecked(m_locks[part], entry.locked);
         setText(m_sizes[part], entry.size);
-        m_sizes[part]->setReadOnly(entry.readOnly);
+        setReadOnly(m_sizes[part], entry.readOnly);
         setComboText(m_kinds[part], entry.kind);
         setItems(m_names[part], sub.nameChoices);
         setComboText(m_names[part], entry.name);

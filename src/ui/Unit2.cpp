@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,19 +61,37 @@ void TForm2::buildRow(int division, int y) {
     small.setPointSize(8);
     w.box->setFont(small);
     QWidget* b = w.box;
-    label(b, QStringLiteral("Bölme Eni (cm)      :"), QRect(8, 16, 95, 20));
-    w.width = edit(b, QStringLiteral("en%1").arg(division), QRect(103, 16, 90, 20));
-    w.widthLock = check(b, QStringLiteral("enkilit%1").arg(division), QString(), QRect(196, 16, 20, 20));
-    label(b, QStringLiteral("Bölme Boyu (cm)   :"), QRect(8, 40, 95, 20));
-    w.height = edit(b, QStringLiteral("boy%1").arg(division), QRect(103, 40, 90, 20));
-    w.heightLock = check(b, QStringLiteral("boykilit%1").arg(division), QString(), QRect(196, 40, 20, 20));
-    label(b, QStringLiteral("Malzeme Cinsi       :"), QRect(222, 16, 105, 20));
-    w.kind = combo(b, QStringLiteral("cins%1").arg(division), QRect(327, 16, 100, 20));
+    // Each caption column is as wide as its longest caption at the box's font, so none is cut.
+    const QFontMetrics metrics(small);
+    auto columnWidth = [&metrics](const QString& a, const QString& c) {
+        return qMax(metrics.horizontalAdvance(a), metrics.horizontalAdvance(c)) + 4;
+    };
+    const QString widthCaption = QStringLiteral("Bölme Eni (cm)      :");
+    const QString heightCaption = QStringLiteral("Bölme Boyu (cm)   :");
+    const QString kindCaption = QStringLiteral("Malzeme Cinsi       :");
+    const QString nameCaption = QStringLiteral("Malzeme Adı         :");
+    const int sizeCaptions = columnWidth(widthCaption, heightCaption);
+    const int materialCaptions = columnWidth(kindCaption, nameCaption);
+    int x = 6;
+    label(b, widthCaption, QRect(x, 16, sizeCaptions, 20));
+    label(b, heightCaption, QRect(x, 40, sizeCaptions, 20));
+    x += sizeCaptions + 2;
+    w.width = edit(b, QStringLiteral("en%1").arg(division), QRect(x, 16, 70, 20));
+    w.height = edit(b, QStringLiteral("boy%1").arg(division), QRect(x, 40, 70, 20));
+    x += 72;
+    w.widthLock = check(b, QStringLiteral("enkilit%1").arg(division), QString(), QRect(x, 16, 20, 20));
+    w.heightLock = check(b, QStringLiteral("boykilit%1").arg(division), QString(), QRect(x, 40, 20, 20));
+    x += 24;
+    label(b, kindCaption, QRect(x, 16, materialCaptions, 20));
+    label(b, nameCaption, QRect(x, 40, materialCaptions, 20));
+    x += materialCaptions + 2;
+    w.kind = combo(b, QStringLiteral("cins%1").arg(division), QRect(x, 16, 100, 20));
     w.kind->addItems({ProjectTexts::panel, ProjectTexts::glass});
-    label(b, QStringLiteral("Malzeme Adı         :"), QRect(222, 40, 105, 20));
-    w.name = combo(b, QStringLiteral("ad%1").arg(division), QRect(327, 40, 100, 20), true);
-    w.araBolme = check(b, QStringLiteral("ara%1").arg(division), QStringLiteral("Ara Bölme"), QRect(432, 28, 86, 20));
+    w.name = combo(b, QStringLiteral("ad%1").arg(division), QRect(x, 40, 100, 20), true);
+    x += 104;
     w.split = button(b, QStringLiteral("arabuton%1").arg(division), QStringLiteral("..."), QRect(522, 26, 40, 24));
+    w.araBolme =
+        check(b, QStringLiteral("ara%1").arg(division), QStringLiteral("Ara Bölme"), QRect(x, 28, 520 - x, 20));
 
     TDivisionEditor& editor = m_session.divisionEditor;
     auto sizeEdited = [this, division, &editor](TDimension dimension, const QString& text) {
@@ -128,8 +147,8 @@ void TForm2::refresh() {
         w.box->setEnabled(row.enabled);
         setText(w.width, row.width);
         setText(w.height, row.height);
-        w.width->setReadOnly(row.widthReadOnly);
-        w.height->setReadOnly(row.heightReadOnly);
+        setReadOnly(w.width, row.widthReadOnly);
+        setReadOnly(w.height, row.heightReadOnly);
         setChecked(w.widthLock, row.widthLocked);
         setChecked(w.heightLock, row.heightLocked);
         w.widthLock->setEnabled(row.widthLockEnabled);

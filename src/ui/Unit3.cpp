@@ -3,6 +3,7 @@
 #include "model/Messages.h"
 #include "production/SheetRenderer.h"
 #include "session/Session.h"
+#include "ui/Widgets.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -24,6 +25,7 @@ void TForm3::printPreview() {
     if (m_dialog && m_dialog->isVisible()) {
         // A preview is already open: the page is refilled, no second window opens.
         if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
+        Widgets::bringToFront(m_dialog.get());
         return;
     }
     if (!m_printer) {
@@ -43,6 +45,7 @@ void TForm3::printPreview() {
             connect(pdf, &QAction::triggered, this, &TForm3::savePdf);
         }
         m_dialog->resize(900, 1000);
+        Widgets::openCentredOver(m_dialog.get(), m_openOver);
     }
     if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
     m_dialog->show();

@@ -8,6 +8,7 @@
 
 struct TSession;
 class QPrinter;
+class QWidget;
 class QPrintPreviewDialog;
 
 // The production sheet: fills the page and shows it in a print preview, from which the operator
@@ -25,6 +26,8 @@ public:
     // Tests open the preview without waiting for it to be closed.
     void setWaitForClose(bool wait) { m_waitForClose = wait; }
     void savePdf();
+    // The preview opens centred over this window.
+    void setOpenOver(QWidget* window) { m_openOver = window; }
 
 private:
     void paintRequested(QPrinter* printer);
@@ -34,4 +37,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPrintPreviewDialog> m_dialog; // previews m_printer: destroyed before it
     bool m_waitForClose = true;
+    QWidget* m_openOver = nullptr;
 };

@@ -31,11 +31,11 @@ TForm4::TForm4(TSession& session, QWidget* parent)
     label(this, QStringLiteral("Kapak Sayısı :"), QRect(16, 88, 110, 24));
     m_doorCount = combo(this, QStringLiteral("ComboBox1"), QRect(130, 88, 90, 24));
     m_doorCount->addItems(ProjectTexts::doorCounts());
-    label(this, QStringLiteral("Teslim Tarihi"), QRect(240, 88, 110, 24));
+    label(this, QStringLiteral("Teslim Tarihi"), QRect(240, 88, 96, 24));
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("DateTimePicker1"));
     m_date->setDisplayFormat(DisplayDate::format);
-    m_date->setGeometry(360, 88, 90, 24);
+    m_date->setGeometry(340, 88, 110, 24); // room for the whole date beside the arrow
     m_date->setCalendarPopup(true);
     label(this, QStringLiteral("Profil  Cinsi"), QRect(16, 124, 110, 24));
     m_group = combo(this, QStringLiteral("ComboBox2"), QRect(130, 124, 150, 24));
@@ -120,6 +120,8 @@ void TForm4::openForNew() {
     m_run([this] { OpenNewOrder(m_session.newOrder, m_session.activeGroup, m_session.project); });
     Widgets::bringToFront(this);
     m_orderName->setFocus();
+    // Typing replaces the proposed name.
+    m_orderName->selectAll();
 }
 
 void TForm4::refresh() {
@@ -150,6 +152,8 @@ void TForm4::refresh() {
 
 void TForm4::ok() {
     TSession& s = m_session;
+    // The window closes and the main window shows the new order before the hint to pick a door.
+    const TMessageHold hold;
     const bool done = m_run(
         [&] { ConfirmNewOrder(s.newOrder, s.activeGroup, s.project, s.profileColourChoices, s.profileModelChoices); });
     if (!done) return;

@@ -5,6 +5,7 @@
 #include "session/Session.h"
 #include "ui/Widgets.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,20 +27,34 @@ TForm5::TForm5(TSession& session, QWidget* parent)
     using namespace Widgets;
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Maliyet Tablosu"));
-    setFixedSize(659, 367);
     TCostTable& table = m_session.costTable;
+    // Each caption column is as wide as its longest caption, so every caption stays on one line.
+    const QFont captionFont = Fonts::trebuchet(11, true);
+    const QFontMetrics metrics(captionFont);
+    int quantityWidth = 0, priceWidth = 0;
+    for (int line = 0; line < TCostTable::LineCount; ++line) {
+        quantityWidth = qMax(quantityWidth, metrics.horizontalAdvance(TCostTable::quantityCaption(line)));
+        priceWidth = qMax(priceWidth, metrics.horizontalAdvance(TCostTable::unitPriceCaption(line)));
+    }
+    const QString totalCaption = QStringLiteral("Toplam Maliyet (YTL)");
+    const QString grandCaption = QStringLiteral("Genel Toplam (YTL)");
+    const int totalWidth = qMax(metrics.horizontalAdvance(totalCaption), metrics.horizontalAdvance(grandCaption)) + 4;
+    quantityWidth += 4;
+    priceWidth += 4;
+    const int quantityX = 8 + quantityWidth + 2, priceCaptionX = quantityX + 86 + 8;
+    const int priceX = priceCaptionX + priceWidth + 2, totalCaptionX = priceX + 82 + 8;
+    const int totalX = totalCaptionX + totalWidth + 2;
+    setFixedSize(qMax(659, totalX + 90 + 9), 367);
     for (int line = 0; line < TCostTable::LineCount; ++line) {
         const int y = 16 + line * 40;
-        QLabel* q = label(this, TCostTable::quantityCaption(line), QRect(8, y - 6, 126, 36));
-        QLabel* p = label(this, TCostTable::unitPriceCaption(line), QRect(228, y - 6, 128, 36));
-        QLabel* t = label(this, QStringLiteral("Toplam Maliyet (YTL)"), QRect(448, y - 6, 108, 36));
-        for (QLabel* caption : {q, p, t}) {
-            caption->setFont(Fonts::trebuchet(11, true));
-            caption->setWordWrap(true);
-        }
-        m_quantities[line] = edit(this, QStringLiteral("Edit%1").arg(line + 1), QRect(136, y, 86, 24));
-        m_prices[line] = edit(this, QStringLiteral("Edit%1").arg(line + 8), QRect(360, y, 82, 24));
-        m_totals[line] = edit(this, QStringLiteral("Edit%1").arg(line + 15), QRect(560, y, 90, 24));
+        QLabel* q = label(this, TCostTable::quantityCaption(line), QRect(8, y, quantityWidth, 24));
+        QLabel* p = label(this, TCostTable::unitPriceCaption(line), QRect(priceCaptionX, y, priceWidth, 24));
+        QLabel* t = label(this, totalCaption, QRect(totalCaptionX, y, totalWidth, 24));
+        for (QLabel* caption : {q, p, t})
+            caption->setFont(captionFont);
+        m_quantities[line] = edit(this, QStringLiteral("Edit%1").arg(line + 1), QRect(quantityX, y, 86, 24));
+        m_prices[line] = edit(this, QStringLiteral("Edit%1").arg(line + 8), QRect(priceX, y, 82, 24));
+        m_totals[line] = edit(this, QStringLiteral("Edit%1").arg(line + 15), QRect(totalX, y, 90, 24));
         m_quantities[line]->setFont(Fonts::trebuchet(13, true));
         m_prices[line]->setFont(Fonts::trebuchet(13, true));
         m_totals[line]->setFont(Fonts::trebuchet(13, true));
@@ -53,10 +68,10 @@ TForm5::TForm5(TSession& session, QWidget* parent)
         connect(m_prices[line], &QLineEdit::textEdited, this,
                 [this, &table, line](const QString& text) { m_run([&] { EditUnitPrice(table, line, text); }); });
     }
-    QLabel* grand = label(this, QStringLiteral("Genel Toplam (YTL)"), QRect(446, 296, 112, 24));
-    grand->setFont(Fonts::trebuchet(11, true));
+    QLabel* grand = label(this, grandCaption, QRect(totalCaptionX, 296, totalWidth, 24));
+    grand->setFont(captionFont);
     colour(grand, QColor(0, 0, 128));
-    m_grandTotal = edit(this, QStringLiteral("Edit22"), QRect(560, 296, 90, 24));
+    m_grandTotal = edit(this, QStringLiteral("Edit22"), QRect(totalX, 296, 90, 24));
     m_grandTotal->setFont(Fonts::trebuchet(13, true));
     colour(m_grandTotal, Qt::blue);
     connect(m_grandTotal, &QLineEdit::textEdited, this, [&table](const QString& text) { table.grandTotal = text; });

@@ -8,7 +8,7 @@
 
 // The one way a window runs an operation: guarded at the event boundary, then the window shows its
 // own state again (a failed operation may have changed part of it) and, when the operation changed
-// shared state, the session tells every open window.
+// shared state, the session tells every open window. Only then do the operation's messages show.
 class TWindowOperation {
 public:
     using Change = void (TSessionEvents::*)();
@@ -18,6 +18,7 @@ public:
 
     // Returns false when the operation failed or was refused.
     bool operator()(const std::function<void()>& operation, Change changed = nullptr) const {
+        const TMessageHold hold; // the operation's messages show over the refreshed windows
         const bool done = RunGuarded(operation);
         m_refresh();
         if (changed) emit(m_events.*changed)();

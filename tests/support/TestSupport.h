@@ -20,9 +20,11 @@ public:
     QStringList asked;   // questions
     QList<bool> answers; // next answers to questions (default Yes/OK)
     QStringList inputs;  // next prompt results (default: cancelled, the empty text)
+    // Called as each message or error shows, to look at the windows at that moment.
+    std::function<void(const QString&)> onShown;
 
-    void showMessage(const QString& text) override { shown << text; }
-    void showError(const QString& text) override { shown << text; }
+    void showMessage(const QString& text) override { show(text); }
+    void showError(const QString& text) override { show(text); }
     bool askYesNo(const QString& text, bool) override { return answer(text); }
     bool askOkCancel(const QString& text) override { return answer(text); }
     QString inputQuery(const QString&, const QString& prompt, const QString&) override {
@@ -31,6 +33,10 @@ public:
     }
 
 private:
+    void show(const QString& text) {
+        shown << text;
+        if (onShown) onShown(text);
+    }
     bool answer(const QString& text) {
         asked << text;
         return answers.isEmpty() ? true : answers.takeFirst();

@@ -59,6 +59,8 @@ struct TRunningProgram {
         windows = std::make_unique<TProgramWindows>(*session);
         form = windows->form1();
         form->show();
+        // The start-up steps follow the window's first drawing.
+        QVERIFY(QTest::qWaitFor([this] { return form->startedUp(); }));
     }
     ~TRunningProgram() { windows.reset(); }
 };

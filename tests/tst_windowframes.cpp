@@ -1,0 +1,125 @@
+#include "support/TestSupport.h"
+#include "support/WindowTestSupport.h"
+#include "ui/Application.h"
+#include "ui/HelpCommands.h"
+#include "ui/Unit1.h"
+#include "ui/Unit10.h"
+#include "ui/Unit12.h"
+#include "ui/Unit2.h"
+#include "ui/Unit4.h"
+#include "ui/Unit5.h"
+#include "ui/Unit7.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QValidator>
+#include <QtTest>
+
+using Operator::find;
+
+// What every window shares: its title, its frame, where it opens, its entries, the toolkit's texts.
+class TestWindowFrames : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void titlesAreTheWindowsOwnCaptions();
+    void framesCarryOnlyTheirOwnBoxes();
+    void secondaryWindowsOpenCentredOverTheMainWindow();
+    void everyEntryKeepsOneLine();
+    void toolkitButtonsSpeakTurkish();
+
+private:
+    QList<QWidget*> windows() const;
+    std::unique_ptr<TRunningProgram> program;
+};
+
+void TestWindowFrames::init() {
+    program = std::make_unique<TRunningProgram>();
+    program->start();
+}
+
+void TestWindowFrames::cleanup() {
+    program.reset();
+}
+
+QList<QWidget*> TestWindowFrames::windows() const {
+    const TProgramWindows& w = *program->windows;
+    return {w.form1(), w.form2(), w.form4(), w.form5(), w.form7(), w.form10(), w.help()->aboutWindow()};
+}
+
+void TestWindowFrames::titlesAreTheWindowsOwnCaptions() {
+    QApplication* app = qApp;
+    SetUpApplication(*app);
+    // Nothing pins a display name, which the toolkit would append to every title.
+    QApplication::setApplicationName(QStringLiteral("Başka"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Başka"));
+    SetUpApplication(*app);
+    QCOMPARE(QGuiApplication::applicationName(), QStringLiteral("Doravel 3"));
+    QCOMPARE(program->windows->form4()->windowTitle(), QStringLiteral("Yeni Sipariş Gir"));
+    QCOMPARE(program->windows->form5()->windowTitle(), QStringLiteral("Maliyet Tablosu"));
+}
+
+void TestWindowFrames::framesCarryOnlyTheirOwnBoxes() {
+    const Qt::WindowFlags boxes =
+        Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    const Qt::WindowFlags subDivision = program->windows->form10()->windowFlags();
+    QVERIFY(subDivision.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(subDivision.testFlag(Qt::WindowTitleHint));
+    QCOMPARE(subDivision & boxes, Qt::WindowFlags());
+    const Qt::WindowFlags costs = program->windows->form5()->windowFlags();
+    QVERIFY(costs.testFlag(Qt::CustomizeWindowHint));
+    QCOMPARE(costs & boxes, Qt::WindowFlags(Qt::WindowCloseButtonHint));
+}
+
+void TestWindowFrames::secondaryWindowsOpenCentredOverTheMainWindow() {
+    TForm1* main = program->form;
+    // Placed so that the windows centred over it lie wholly on the test screen (800 × 800).
+    main->setGeometry(-200, 40, 1200, 700);
+    find<QAction>(main, "actionNew")->trigger();
+    find<QAction>(main, "actionSettings")->trigger();
+    for (QWidget* window :
+         {static_cast<QWidget*>(program->windows->form4()), static_cast<QWidget*>(program->windows->form7())}) {
+        QVERIFY(window->isVisible());
+        const QPoint offset = window->frameGeometry().center() - main->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1 %2,%3").arg(window->objectName()).arg(offset.x()).arg(offset.y())));
+    }
+}
+
+void TestWindowFrames::everyEntryKeepsOneLine() {
+    int entries = 0;
+    for (QWidget* window : windows())
+        for (QLineEdit* entry : window->findChildren<QLineEdit*>()) {
+            if (qobject_cast<QAbstractSpinBox*>(entry->parentWidget())) continue; // the date pickers
+            const QValidator* validator = entry->validator();
+            QVERIFY2(validator, qPrintable(window->objectName() + QLatin1Char('/') + entry->objectName()));
+            QString text = QStringLiteral("Satir1\nSatir2\r\nSatir3\r");
+            int position = static_cast<int>(text.size());
+            QVERIFY(validator->validate(text, position) == QValidator::Acceptable);
+            QCOMPARE(text, QStringLiteral("Satir1 Satir2 Satir3 "));
+            QCOMPARE(position, text.size());
+            ++entries;
+        }
+    QVERIFY(entries > 50);
+}
+
+void TestWindowFrames::toolkitButtonsSpeakTurkish() {
+    SetUpApplication(*qApp);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Doravel 3"), QStringLiteral("?"),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("Tamam"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("İptal"));
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Doravel 3"), QStringLiteral("?"),
+                         QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(question.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Evet"));
+    QCOMPARE(question.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Hayır"));
+    // The print preview's hints and the file dialog come from the same catalogue.
+    QVERIFY(QCoreApplication::translate("QPrintPreviewDialog", "Next page") != QLatin1String("Next page"));
+    QVERIFY(QCoreApplication::translate("QFileDialog", "Save As") != QLatin1String("Save As"));
+}
+
+QTEST_MAIN(TestWindowFrames)
+#include "tst_windowframes.moc"
