@@ -1,6 +1,7 @@
 #include "model/Clock.h"
 #include "records/OrderList.h"
 #include "records/OrderStore.h"
+#include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"
 
 #include <QSignalSpy>
@@ -40,6 +41,7 @@ QList<int> listed(const TOrderListing& listing) {
 class TestOrderList : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TTestDatabase> m_database;
     std::unique_ptr<TTestFolder> m_folder;
     std::unique_ptr<TSession> m_session;
     std::unique_ptr<TWarningMessages> m_messages;
@@ -48,13 +50,15 @@ class TestOrderList : public QObject {
 
 private slots:
     void init() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
+        m_database = std::make_unique<TTestDatabase>();
         Clock::setFixedToday(QDate(2026, 12, 10));
         m_messages = std::make_unique<TWarningMessages>();
         m_folder = std::make_unique<TTestFolder>();
         m_session = m_folder->makeSession();
         EnsureDefaultProfileGroup(*m_session->store);
         LoadStartupProfileGroup(*m_session->store, m_session->activeGroup);
-        RegisterOrderDatabase(m_session->folder);
+        RegisterOrderDatabase(m_session->folder, m_database->settings);
         m_ornek = addCustomer(QStringLiteral("Örnek"));
         m_obrien = addCustomer(QStringLiteral("O'Brien"));
         // Seven orders around a month boundary, numbers 1..7.
@@ -68,6 +72,7 @@ private slots:
     }
     void cleanup() {
         OrderDatabase::close();
+        m_database.reset();
         m_session.reset();
         m_folder.reset();
         m_messages.reset();

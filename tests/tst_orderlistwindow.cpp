@@ -1,5 +1,6 @@
 #include "model/Clock.h"
 #include "records/OrderStore.h"
+#include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"
 #include "support/WindowTestSupport.h"
 #include "ui/Unit1.h"
@@ -25,6 +26,7 @@ using Operator::find;
 class TestOrderListWindow : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TTestDatabase> database;
     std::unique_ptr<TRunningProgram> program;
     int ornek = 0;
     int obrien = 0;
@@ -62,8 +64,11 @@ class TestOrderListWindow : public QObject {
 
 private slots:
     void init() {
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
         Clock::setFixedToday(QDate(2026, 12, 10));
+        database = std::make_unique<TTestDatabase>();
         program = std::make_unique<TRunningProgram>();
+        database->storeIn(program->folder.settingsFile());
         program->start();
         ornek = addCustomer(QStringLiteral("Örnek"));
         obrien = addCustomer(QStringLiteral("O'Brien"));
@@ -78,6 +83,7 @@ private slots:
     void cleanup() {
         program.reset();
         OrderDatabase::close();
+        database.reset();
         Clock::setFixedToday(QDate());
     }
 
