@@ -5,6 +5,7 @@
 #include "model/NumberText.h"
 #include "production/CuttingPlan.h"
 #include "production/Fonts.h"
+#include "production/PdfFile.h"
 #include "production/SheetRenderer.h"
 
 #include <QBuffer>
@@ -302,21 +303,8 @@ void paintAll(QPainter& painter, const QRectF& pageRect, const TCuttingPlan& pla
 }
 
 void writePdf(const QString& path, const TCuttingPlan& plan) {
-    // Made in memory and written in one piece, as the production sheet is: whole or not there.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setResolution(300);
-        writer.setTitle(SheetRenderer::pdfTitle(QStringLiteral("Kesim Planı ") + plan.orderName));
-        writer.setCreator(QStringLiteral("Doravel 3"));
-        QPainter painter;
-        if (!painter.begin(&writer)) throw DoravelError(FileErrors::text(FileErrors::Action::Create, path));
-        paintAll(painter, QRectF(writer.pageLayout().fullRectPixels(writer.resolution())), plan);
-        painter.end();
-    }
-    FileErrors::writeWhole(path, buffer.data());
+    PdfFile::write(path, SheetRenderer::pdfTitle(QStringLiteral("Kesim Planı ") + plan.orderName),
+                   [&](QPainter& painter, QPdfWriter&, const QRectF& sheet) { paintAll(painter, sheet, plan); });
 }
 
 } // namespace CuttingPlanRenderer

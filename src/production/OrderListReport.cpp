@@ -3,6 +3,7 @@
 #include "model/Clock.h"
 #include "model/Errors.h"
 #include "production/Fonts.h"
+#include "production/PdfFile.h"
 
 #include <QFile>
 #include <QPainter>
@@ -166,16 +167,9 @@ void paint(QPainter& painter, QPagedPaintDevice& device, const QRectF& pageRect,
 }
 
 void writePdf(const QString& path, const QList<TOrderListRow>& rows) {
-    QPdfWriter writer(path);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setResolution(300);
-    writer.setTitle(QStringLiteral("Sipariş Listesi"));
-    writer.setCreator(QStringLiteral("Doravel 3"));
-    QPainter painter;
-    if (!painter.begin(&writer)) throw DoravelError(QStringLiteral("Cannot create file \"%1\".").arg(path));
-    paint(painter, writer, QRectF(writer.pageLayout().fullRectPixels(writer.resolution())), rows);
-    painter.end();
-    if (!QFile::exists(path)) throw DoravelError(QStringLiteral("Cannot create file \"%1\".").arg(path));
+    PdfFile::write(
+        path, QStringLiteral("Sipariş Listesi"),
+        [&](QPainter& painter, QPdfWriter& writer, const QRectF& sheet) { paint(painter, writer, sheet, rows); });
 }
 
 } // namespace OrderListReport

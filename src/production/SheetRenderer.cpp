@@ -3,6 +3,7 @@
 #include "model/Errors.h"
 #include "model/FileErrors.h"
 #include "production/Fonts.h"
+#include "production/PdfFile.h"
 #include "production/ReportPage.h"
 
 #include <QBuffer>
@@ -230,22 +231,8 @@ QString pdfTitle(const QString& orderName) {
 }
 
 void writePdf(const QString& path, const TReportPage& page) {
-    // The page is made in memory and written in one piece, so a file is either whole or not there.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setResolution(300);
-        writer.setTitle(pdfTitle(page.orderName));
-        writer.setCreator(QStringLiteral("Doravel 3"));
-        QPainter painter;
-        if (!painter.begin(&writer)) throw DoravelError(FileErrors::text(FileErrors::Action::Create, path));
-        const QRect full = writer.pageLayout().fullRectPixels(writer.resolution());
-        paint(painter, QRectF(full), page);
-        painter.end();
-    }
-    FileErrors::writeWhole(path, buffer.data());
+    PdfFile::write(path, pdfTitle(page.orderName),
+                   [&](QPainter& painter, QPdfWriter&, const QRectF& sheet) { paint(painter, sheet, page); });
 }
 
 } // namespace SheetRenderer

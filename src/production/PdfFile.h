@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+class QPdfWriter;
+
+// Every PDF the program writes: A4 portrait pages at 300 dpi, made in memory and written in one
+// piece, so a file is either whole or not there.
+namespace PdfFile {
+
+// Paints every page; `page` is the whole sheet in the writer's pixels, newPage() starts the next.
+using PaintPages = std::function<void(QPainter& painter, QPdfWriter& writer, const QRectF& page)>;
+
+// Throws DoravelError with the system's message when the file cannot be written whole.
+void write(const QString& path, const QString& title, const PaintPages& paint);
+
+} // namespace PdfFile
