@@ -1,5 +1,7 @@
 #include "ui/CuttingPlanWindow.h"
 
+#include "ui/PreviewDialogs.h"
+
 #include "model/Messages.h"
 #include "production/CuttingPlanRenderer.h"
 #include "session/Session.h"
@@ -24,36 +26,25 @@ void TCuttingPlanWindow::show() {
     if (!RunGuarded([&] { CuttingPlanCommand(s.project, s.activeGroup, s.cutting, s.sheet, s.costTable, m_plan); }))
         return;
     if (!m_printer) {
-        m_printer = new QPrinter(QPrinter::HighResolution);
-        m_printer->setPageSize(QPageSize(QPageSize::A4));
-        m_printer->setPageOrientation(QPageLayout::Portrait);
-        m_printer->setFullPage(true);
-        m_dialog = new QPrintPreviewDialog(m_printer);
-        m_dialog->setObjectName(QStringLiteral("FormKesimPlani"));
-        m_dialog->setWindowTitle(QStringLiteral("Kesim Planı"));
-        m_dialog->setWindowModality(Qt::NonModal);
-        connect(m_dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-            QPainter painter(printer);
-            CuttingPlanRenderer::paintAll(painter, printer->pageLayout().fullRectPixels(printer->resolution()), m_plan);
-        });
-        if (auto* bar = m_dialog->findChild<QToolBar*>()) {
-            QAction* pdf =
-                bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), QStringLiteral("PDF Olarak Kaydet"));
-            pdf->setObjectName(QStringLiteral("actionSavePdf"));
-            connect(pdf, &QAction::triggered, this, &TCuttingPlanWindow::savePdf);
-        }
+        m_printer = PreviewDialogs::newA4Printer();
+        m_dialog = PreviewDialogs::newPreview(
+            m_printer, QStringLiteral("FormKesimPlani"), QStringLiteral("Kesim Planı"), this,
+            [this](QPrinter* printer) {
+                QPainter painter(printer);
+                CuttingPlanRenderer::paintAll(painter, printer->pageLayout().fullRectPixels(printer->resolution()),
+                                              m_plan);
+            },
+            [this] { savePdf(); });
         m_dialog->resize(900, 1000);
     }
-    if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
+    PreviewDialogs::repaint(m_dialog);
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();
 }
 
 void TCuttingPlanWindow::savePdf() {
-    const QString path = QFileDialog::getSaveFileName(m_dialog, QStringLiteral("PDF Olarak Kaydet"),
-                                                      m_plan.orderName + QStringLiteral(" Kesim Planı.pdf"),
-                                                      QStringLiteral("PDF (*.pdf)"));
+    const QString path = PreviewDialogs::askPdfPath(m_dialog, m_plan.orderName + QStringLiteral(" Kesim Planı.pdf"));
     if (path.isEmpty()) return;
     RunGuarded([&] { CuttingPlanRenderer::writePdf(path, m_plan); });
 }

@@ -1,5 +1,7 @@
 #include "ui/Unit13.h"
 
+#include "ui/PreviewDialogs.h"
+
 #include "model/Messages.h"
 #include "production/OrderListReport.h"
 
@@ -22,27 +24,16 @@ void TForm13::preview(const QList<TOrderListRow>& rows) {
     m_rows = rows;
     if (m_dialog && m_dialog->isVisible()) {
         // Already open: the pages are painted again, no second window opens.
-        if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
+        PreviewDialogs::repaint(m_dialog);
         return;
     }
     if (!m_printer) {
-        m_printer = new QPrinter(QPrinter::HighResolution);
-        m_printer->setPageSize(QPageSize(QPageSize::A4));
-        m_printer->setPageOrientation(QPageLayout::Portrait);
-        m_printer->setFullPage(true);
-        m_dialog = new QPrintPreviewDialog(m_printer);
-        m_dialog->setObjectName(QStringLiteral("Form13"));
-        m_dialog->setWindowTitle(QStringLiteral("Sipariş Listesi"));
-        m_dialog->setWindowModality(Qt::NonModal);
-        connect(m_dialog, &QPrintPreviewDialog::paintRequested, this, &TForm13::paintRequested);
-        if (auto* bar = m_dialog->findChild<QToolBar*>()) {
-            QAction* pdf =
-                bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), QStringLiteral("PDF Olarak Kaydet"));
-            pdf->setObjectName(QStringLiteral("actionSavePdf"));
-            connect(pdf, &QAction::triggered, this, &TForm13::savePdf);
-        }
+        m_printer = PreviewDialogs::newA4Printer();
+        m_dialog = PreviewDialogs::newPreview(
+            m_printer, QStringLiteral("Form13"), QStringLiteral("Sipariş Listesi"), this,
+            [this](QPrinter* printer) { paintRequested(printer); }, [this] { savePdf(); });
     }
-    if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
+    PreviewDialogs::repaint(m_dialog);
     m_dialog->show();
     m_dialog->raise();
     if (!m_waitForClose) return;
@@ -57,9 +48,7 @@ void TForm13::paintRequested(QPrinter* printer) {
 }
 
 void TForm13::savePdf() {
-    const QString path =
-        QFileDialog::getSaveFileName(m_dialog, QStringLiteral("PDF Olarak Kaydet"),
-                                     QStringLiteral("Sipariş Listesi.pdf"), QStringLiteral("PDF (*.pdf)"));
+    const QString path = PreviewDialogs::askPdfPath(m_dialog, QStringLiteral("Sipariş Listesi.pdf"));
     if (path.isEmpty()) return;
     RunGuarded([&] { OrderListReport::writePdf(path, m_rows); });
 }

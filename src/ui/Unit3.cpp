@@ -1,5 +1,7 @@
 #include "ui/Unit3.h"
 
+#include "ui/PreviewDialogs.h"
+
 #include "model/Messages.h"
 #include "production/SheetRenderer.h"
 #include "session/Session.h"
@@ -24,30 +26,19 @@ void TForm3::printPreview() {
         return;
     if (m_dialog && m_dialog->isVisible()) {
         // A preview is already open: the page is refilled, no second window opens.
-        if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
+        PreviewDialogs::repaint(m_dialog.get());
         Widgets::bringToFront(m_dialog.get());
         return;
     }
     if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setPageSize(QPageSize(QPageSize::A4));
-        m_printer->setPageOrientation(QPageLayout::Portrait);
-        m_printer->setFullPage(true);
-        m_dialog = std::make_unique<QPrintPreviewDialog>(m_printer.get());
-        m_dialog->setObjectName(QStringLiteral("Form3"));
-        m_dialog->setWindowTitle(QStringLiteral("Yazıcı Önizleme"));
-        m_dialog->setWindowModality(Qt::NonModal);
-        connect(m_dialog.get(), &QPrintPreviewDialog::paintRequested, this, &TForm3::paintRequested);
-        if (auto* bar = m_dialog->findChild<QToolBar*>()) {
-            QAction* pdf =
-                bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), QStringLiteral("PDF Olarak Kaydet"));
-            pdf->setObjectName(QStringLiteral("actionSavePdf"));
-            connect(pdf, &QAction::triggered, this, &TForm3::savePdf);
-        }
+        m_printer.reset(PreviewDialogs::newA4Printer());
+        m_dialog.reset(PreviewDialogs::newPreview(
+            m_printer.get(), QStringLiteral("Form3"), QStringLiteral("Yazıcı Önizleme"), this,
+            [this](QPrinter* printer) { paintRequested(printer); }, [this] { savePdf(); }));
         m_dialog->resize(900, 1000);
         Widgets::openCentredOver(m_dialog.get(), m_openOver);
     }
-    if (auto* preview = m_dialog->findChild<QPrintPreviewWidget*>()) preview->updatePreview();
+    PreviewDialogs::repaint(m_dialog.get());
     m_dialog->show();
     if (!m_waitForClose) return;
     QEventLoop loop;
@@ -61,9 +52,7 @@ void TForm3::paintRequested(QPrinter* printer) {
 }
 
 void TForm3::savePdf() {
-    const QString path =
-        QFileDialog::getSaveFileName(m_dialog.get(), QStringLiteral("PDF Olarak Kaydet"),
-                                     m_page.orderName + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
+    const QString path = PreviewDialogs::askPdfPath(m_dialog.get(), m_page.orderName + QStringLiteral(".pdf"));
     if (path.isEmpty()) return;
     RunGuarded([&] { SheetRenderer::writePdf(path, m_page); });
 }
