@@ -129,6 +129,39 @@ private slots:
         QCOMPARE(after.readAll(), bytes);
     }
 
+    // A database a newer program changed is refused with one clear message on every records command,
+    // and nothing in it is read or written; an older one without a version is used as it is.
+    void newerSchemaVersionIsRefusedAndLeftAsItIs() {
+        TCustomer customer;
+        customer.name = QStringLiteral("Ayşe");
+        CustomerStore::insert(customer);
+        QSqlDatabase db = QSqlDatabase::database(OrderDatabase::connectionName);
+        QVERIFY(QSqlQuery(db).exec(
+            QStringLiteral("UPDATE dora_schema SET version = %1").arg(OrderDatabase::schemaVersion + 1)));
+        OrderDatabase::close();
+        const QString path = m_folder->dbFile(OrderDatabase::fileName);
+        auto fileBytes = [&] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray bytes = fileBytes();
+
+        QVERIFY(!RunGuarded([&] { ShowSaveDialog(form(), m_session->project); }));
+        QVERIFY(!RunGuarded([&] { CustomerStore::all(); }));
+        QCOMPARE(m_messages->shown.size(), 2);
+        for (const QString& shown : m_messages->shown)
+            QCOMPARE(shown, OrderDatabaseTexts::newerSchema.arg(OrderDatabase::schemaVersion + 1)
+                                .arg(OrderDatabase::schemaVersion));
+        QCOMPARE(fileBytes(), bytes);
+
+        // Put back as a program of this version wrote it, the same database opens with its customer.
+        QSqlDatabase raw = QSqlDatabase::database(OrderDatabase::connectionName, false);
+        QVERIFY(raw.open());
+        QVERIFY(QSqlQuery(raw).exec(QStringLiteral("DELETE FROM dora_schema")));
+        raw.close();
+        QCOMPARE(CustomerStore::all().size(), 1);
+    }
+
     void firstOrderIsOneAndNextIsListedFirst() {
         const int customer = addCustomer(QStringLiteral("Ayşe Yılmaz"));
         QCOMPARE(customer, 1);

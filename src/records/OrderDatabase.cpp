@@ -89,10 +89,19 @@ void createSchema(QSqlDatabase& db) {
     }
 }
 
-// Every table must answer a query; the first that does not gives the engine's message.
+// Every table must answer a query; the first that does not gives the engine's message. A database a
+// newer program has changed is refused before anything reads or writes it: this one would not know
+// what its records mean. A database without a version (written before versions were kept) is taken
+// as it is.
 void checkSchema(QSqlDatabase& db) {
     for (const QString& table : OrderDatabase::tableNames())
         run(db, QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table));
+    if (!hasTable(db, QStringLiteral("dora_schema"))) return;
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM dora_schema"))) throw failure(query.lastError());
+    const int stored = query.next() ? query.value(0).toInt() : 0;
+    if (stored > OrderDatabase::schemaVersion)
+        throw DoravelError(OrderDatabaseTexts::newerSchema.arg(stored).arg(OrderDatabase::schemaVersion));
 }
 
 void listenForOtherSeats(QSqlDatabase& db) {

@@ -24,9 +24,10 @@ inline const QString customersChannel = QStringLiteral("dora_musteri");
 // The eight tables every order and customer lives in.
 QStringList tableNames();
 
-// The database, open and checked. A missing file or an empty server database gets the eight tables;
-// a database that cannot be opened or lacks a table raises DoravelError with the engine's message and
-// is left as it is. A server that cannot be reached gives OrderDatabaseTexts::unreachable.
+// The database, open and checked. A missing file or an empty server database gets the eight tables.
+// A database that cannot be opened or lacks a table raises DoravelError with the engine's message, one
+// a newer program changed raises OrderDatabaseTexts::newerSchema; either is left as it is. A server
+// that cannot be reached gives OrderDatabaseTexts::unreachable.
 QSqlDatabase open();
 
 // Closes the connection (the database stays); the next open() checks it again.
@@ -59,6 +60,9 @@ namespace OrderDatabaseTexts {
 inline const QString unreachable = QStringLiteral("Sipariş veritabanı sunucusuna ulaşılamıyor: %1\n%2");
 inline const QString connected = QStringLiteral("Bağlantı başarılı: %1\n%2");
 inline const QString notConnected = QStringLiteral("Bağlantı kurulamadı: %1\n%2");
+inline const QString newerSchema =
+    QStringLiteral("Sipariş veritabanı bu programın daha yeni bir sürümüyle değiştirilmiş (veritabanı sürümü %1, bu "
+                   "programın tanıdığı %2). Kayıtlara dokunulmadı; lütfen programın yeni sürümünü kurunuz.");
 } // namespace OrderDatabaseTexts
 
 // Binds the name "dora" to the chosen database, renewed at every start: the db folder's file of this
