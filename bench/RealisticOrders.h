@@ -13,7 +13,8 @@ constexpr int Customers = 2000;
 // `customers` customers. Save days rise with the order number over ten years, as a workshop's do.
 TOrderRecord order(QRandomGenerator& random, int customers, int index, int orders);
 
-// Fills the registered order database with Customers customers and `orders` orders; returns seconds.
+// Fills the registered order database with Customers customers and `orders` orders and brings the
+// engine's statistics up to date; returns seconds.
 double fill(QRandomGenerator& random, int orders);
 
 } // namespace RealisticOrders
