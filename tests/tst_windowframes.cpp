@@ -1,19 +1,25 @@
 #include "support/TestSupport.h"
 #include "support/WindowTestSupport.h"
 #include "ui/Application.h"
+#include "ui/CuttingPlanWindow.h"
 #include "ui/HelpCommands.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
 #include "ui/Unit12.h"
+#include "ui/Unit13.h"
 #include "ui/Unit2.h"
+#include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Unit5.h"
 #include "ui/Unit7.h"
+#include "ui/Unit9.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QValidator>
 #include <QtTest>
 
@@ -28,6 +34,7 @@ private slots:
     void titlesAreTheWindowsOwnCaptions();
     void framesCarryOnlyTheirOwnBoxes();
     void secondaryWindowsOpenCentredOverTheMainWindow();
+    void printPreviewsFitTheScreen();
     void everyEntryKeepsOneLine();
     void toolkitButtonsSpeakTurkish();
 
@@ -86,6 +93,39 @@ void TestWindowFrames::secondaryWindowsOpenCentredOverTheMainWindow() {
         const QPoint offset = window->frameGeometry().center() - main->frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 2,
                  qPrintable(QStringLiteral("%1 %2,%3").arg(window->objectName()).arg(offset.x()).arg(offset.y())));
+    }
+}
+
+// A print preview opens as large as a page needs but never larger than the screen, with its title bar
+// on the screen, whichever window it opens over (the test screen is smaller than a preview).
+void TestWindowFrames::printPreviewsFitTheScreen() {
+    TProject designed = ProjectBuilder::entered(QStringLiteral("200"), QStringLiteral("203,5"), QStringLiteral("200"),
+                                                {QStringLiteral("102"), QStringLiteral("102")});
+    for (int door = 1; door <= 2; ++door) {
+        ProjectBuilder::setDoor(designed, door, QStringLiteral("Yatay"), QStringLiteral("1"));
+        ProjectBuilder::setDivision(designed, door, 1, QStringLiteral("95,7"), QStringLiteral("195"));
+    }
+    program->session->project = designed;
+    program->form->refresh();
+    program->form->setGeometry(300, 300, 1200, 700);
+    TForm9* orderList = program->windows->form9();
+    orderList->setGeometry(-300, -100, 400, 500);
+    orderList->show();
+    program->windows->form3()->setWaitForClose(false);
+    program->windows->form13()->setWaitForClose(false);
+    find<QAction>(program->form, "actionPrint")->trigger();
+    find<QAction>(program->form, "actionCuttingPlan")->trigger();
+    program->windows->form13()->preview({});
+    QVERIFY(program->messages.shown.isEmpty());
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (QPrintPreviewDialog* preview :
+         {program->windows->form3()->previewDialog(), program->windows->cuttingPlan()->previewDialog(),
+          program->windows->form13()->previewDialog()}) {
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->size(), QSize(900, 1000).boundedTo(screen.size()));
+        QVERIFY2(screen.contains(preview->frameGeometry().topLeft()), qPrintable(preview->objectName()));
+        preview->close();
     }
 }
 

@@ -28,14 +28,13 @@ void TCuttingPlanWindow::show() {
     if (!m_printer) {
         m_printer = PreviewDialogs::newA4Printer();
         m_dialog = PreviewDialogs::newPreview(
-            m_printer, QStringLiteral("FormKesimPlani"), QStringLiteral("Kesim Planı"), this,
+            m_printer, QStringLiteral("FormKesimPlani"), QStringLiteral("Kesim Planı"), this, m_openOver,
             [this](QPrinter* printer) {
                 QPainter painter(printer);
                 CuttingPlanRenderer::paintAll(painter, printer->pageLayout().fullRectPixels(printer->resolution()),
                                               m_plan);
             },
             [this] { savePdf(); });
-        m_dialog->resize(900, 1000);
     }
     PreviewDialogs::repaint(m_dialog);
     m_dialog->show();

@@ -7,6 +7,7 @@
 struct TSession;
 class QPrinter;
 class QPrintPreviewDialog;
+class QWidget;
 
 // "Kesim Planı": the cutting plan of the profile bars in a print preview of its own.
 class TCuttingPlanWindow : public QObject {
@@ -20,10 +21,13 @@ public:
     const TCuttingPlan& plan() const { return m_plan; }
     QPrintPreviewDialog* previewDialog() const { return m_dialog; }
     void savePdf();
+    // The preview opens centred over this window.
+    void setOpenOver(QWidget* window) { m_openOver = window; }
 
 private:
     TSession& m_session;
     TCuttingPlan m_plan;
     QPrinter* m_printer = nullptr;
     QPrintPreviewDialog* m_dialog = nullptr;
+    QWidget* m_openOver = nullptr;
 };

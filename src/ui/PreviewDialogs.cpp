@@ -1,11 +1,15 @@
 #include "ui/PreviewDialogs.h"
 
+#include "ui/Widgets.h"
+
 #include <QAction>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 
 namespace PreviewDialogs {
@@ -19,11 +23,17 @@ QPrinter* newA4Printer() {
 }
 
 QPrintPreviewDialog* newPreview(QPrinter* printer, const QString& objectName, const QString& title, QObject* context,
-                                const std::function<void(QPrinter*)>& paint, const std::function<void()>& savePdf) {
+                                QWidget* openOver, const std::function<void(QPrinter*)>& paint,
+                                const std::function<void()>& savePdf) {
     auto* dialog = new QPrintPreviewDialog(printer);
     dialog->setObjectName(objectName);
     dialog->setWindowTitle(title);
     dialog->setWindowModality(Qt::NonModal);
+    QSize size(900, 1000);
+    if (QScreen* screen = openOver ? openOver->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize());
+    dialog->resize(size);
+    Widgets::openCentredOver(dialog, openOver);
     QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, context, paint);
     if (auto* bar = dialog->findChild<QToolBar*>()) {
         QAction* pdf = bar->addAction(QIcon(QStringLiteral(":/icons/save.png")), QStringLiteral("PDF Olarak Kaydet"));

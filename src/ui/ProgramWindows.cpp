@@ -53,6 +53,8 @@ TProgramWindows::TProgramWindows(TSession& session)
          std::initializer_list<QWidget*>{division, m_form4.get(), m_form5.get(), m_form7.get(), subDivision})
         Widgets::openCentredOver(window, main);
     m_form3->setOpenOver(main);
+    m_cuttingPlan->setOpenOver(main);
+    m_form13->setOpenOver(m_form9.get());
     m_help->setOpenOver(main);
 }
 

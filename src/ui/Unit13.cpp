@@ -30,7 +30,7 @@ void TForm13::preview(const QList<TOrderListRow>& rows) {
     if (!m_printer) {
         m_printer = PreviewDialogs::newA4Printer();
         m_dialog = PreviewDialogs::newPreview(
-            m_printer, QStringLiteral("Form13"), QStringLiteral("Sipariş Listesi"), this,
+            m_printer, QStringLiteral("Form13"), QStringLiteral("Sipariş Listesi"), this, m_openOver,
             [this](QPrinter* printer) { paintRequested(printer); }, [this] { savePdf(); });
     }
     PreviewDialogs::repaint(m_dialog);

@@ -6,6 +6,7 @@
 
 class QPrinter;
 class QPrintPreviewDialog;
+class QWidget;
 
 // The order list report: the listed orders on A4 pages in a print preview, from which the operator
 // prints or saves a PDF.
@@ -21,6 +22,8 @@ public:
     QPrintPreviewDialog* previewDialog() const { return m_dialog; }
     // Tests open the preview without waiting for it to be closed.
     void setWaitForClose(bool wait) { m_waitForClose = wait; }
+    // The preview opens centred over this window.
+    void setOpenOver(QWidget* window) { m_openOver = window; }
 
 private:
     void paintRequested(QPrinter* printer);
@@ -30,4 +33,5 @@ private:
     QPrinter* m_printer = nullptr;
     QPrintPreviewDialog* m_dialog = nullptr;
     bool m_waitForClose = true;
+    QWidget* m_openOver = nullptr;
 };

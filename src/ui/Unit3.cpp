@@ -33,10 +33,8 @@ void TForm3::printPreview() {
     if (!m_printer) {
         m_printer.reset(PreviewDialogs::newA4Printer());
         m_dialog.reset(PreviewDialogs::newPreview(
-            m_printer.get(), QStringLiteral("Form3"), QStringLiteral("Yazıcı Önizleme"), this,
+            m_printer.get(), QStringLiteral("Form3"), QStringLiteral("Yazıcı Önizleme"), this, m_openOver,
             [this](QPrinter* printer) { paintRequested(printer); }, [this] { savePdf(); }));
-        m_dialog->resize(900, 1000);
-        Widgets::openCentredOver(m_dialog.get(), m_openOver);
     }
     PreviewDialogs::repaint(m_dialog.get());
     m_dialog->show();
