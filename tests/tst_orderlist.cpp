@@ -1,8 +1,7 @@
 #include "model/Clock.h"
 #include "records/OrderList.h"
 #include "records/OrderStore.h"
-#include "support/EngineSupport.h"
-#include "support/RecordsSupport.h"
+#include "support/RecordsFixture.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -38,12 +37,9 @@ QList<int> listed(const TOrderListing& listing) {
 } // namespace
 
 // The order list's query, its paging, reopening and deleting listed orders, without a window.
-class TestOrderList : public QObject {
+class TestOrderList : public QObject, private TRecordsFixture {
     Q_OBJECT
 
-    std::unique_ptr<TTestDatabase> m_database;
-    std::unique_ptr<TTestFolder> m_folder;
-    std::unique_ptr<TSession> m_session;
     std::unique_ptr<TWarningMessages> m_messages;
     int m_ornek = 0;
     int m_obrien = 0;
@@ -51,32 +47,15 @@ class TestOrderList : public QObject {
 private slots:
     void init() {
         DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
-        m_database = std::make_unique<TTestDatabase>();
-        Clock::setFixedToday(QDate(2026, 12, 10));
         m_messages = std::make_unique<TWarningMessages>();
-        m_folder = std::make_unique<TTestFolder>();
-        m_session = m_folder->makeSession();
-        EnsureDefaultProfileGroup(*m_session->store);
-        LoadStartupProfileGroup(*m_session->store, m_session->activeGroup);
-        RegisterOrderDatabase(m_session->folder, m_database->settings);
-        m_ornek = addCustomer(QStringLiteral("Örnek"));
-        m_obrien = addCustomer(QStringLiteral("O'Brien"));
-        // Seven orders around a month boundary, numbers 1..7.
-        storeOrder(m_ornek, QStringLiteral("Örnek"), QDate(2026, 11, 29), 100);
-        storeOrder(m_obrien, QStringLiteral("O'Brien"), QDate(2026, 11, 30), 200);
-        storeOrder(m_ornek, QStringLiteral("Örnek"), QDate(2026, 11, 30), 300);
-        storeOrder(m_ornek, QStringLiteral("Örnek"), QDate(2026, 12, 1), -250);
-        storeOrder(m_obrien, QStringLiteral("O'Brien"), QDate(2026, 12, 2), 400);
-        storeOrder(m_ornek, QStringLiteral("Örnek"), QDate(2026, 12, 2), 500);
-        storeOrder(m_ornek, QStringLiteral("Örnek"), QDate(2026, 12, 3), 600);
+        openRecords();
+        const TMonthEndCustomers customers = storeOrdersAroundMonthEnd();
+        m_ornek = customers.ornek;
+        m_obrien = customers.obrien;
     }
     void cleanup() {
-        OrderDatabase::close();
-        m_database.reset();
-        m_session.reset();
-        m_folder.reset();
+        closeRecords();
         m_messages.reset();
-        Clock::setFixedToday(QDate());
     }
 
     void filterListsNewestFirst_data() {

@@ -1,8 +1,7 @@
 #include "model/Clock.h"
 #include "records/OrderStore.h"
-#include "support/EngineSupport.h"
-#include "support/RecordsSupport.h"
-#include "support/WindowTestSupport.h"
+#include "support/RecordsFixture.h"
+#include "support/RecordsProgramFixture.h"
 #include "ui/Unit1.h"
 #include "ui/Unit11.h"
 #include "ui/Unit13.h"
@@ -23,11 +22,9 @@ using namespace RecordsSupport;
 using Operator::find;
 
 // The order list window driven through its real widgets, on a temporary order database.
-class TestOrderListWindow : public QObject {
+class TestOrderListWindow : public QObject, private TRecordsProgramFixture {
     Q_OBJECT
 
-    std::unique_ptr<TTestDatabase> database;
-    std::unique_ptr<TRunningProgram> program;
     int ornek = 0;
     int obrien = 0;
 
@@ -65,27 +62,12 @@ class TestOrderListWindow : public QObject {
 private slots:
     void init() {
         DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
-        Clock::setFixedToday(QDate(2026, 12, 10));
-        database = std::make_unique<TTestDatabase>();
-        program = std::make_unique<TRunningProgram>();
-        database->storeIn(program->folder.settingsFile());
-        program->start();
-        ornek = addCustomer(QStringLiteral("Örnek"));
-        obrien = addCustomer(QStringLiteral("O'Brien"));
-        storeOrder(ornek, QStringLiteral("Örnek"), QDate(2026, 11, 29), 100);
-        storeOrder(obrien, QStringLiteral("O'Brien"), QDate(2026, 11, 30), 200);
-        storeOrder(ornek, QStringLiteral("Örnek"), QDate(2026, 11, 30), 300);
-        storeOrder(ornek, QStringLiteral("Örnek"), QDate(2026, 12, 1), -250);
-        storeOrder(obrien, QStringLiteral("O'Brien"), QDate(2026, 12, 2), 400);
-        storeOrder(ornek, QStringLiteral("Örnek"), QDate(2026, 12, 2), 500);
-        storeOrder(ornek, QStringLiteral("Örnek"), QDate(2026, 12, 3), 600);
+        startProgram();
+        const TMonthEndCustomers customers = storeOrdersAroundMonthEnd();
+        ornek = customers.ornek;
+        obrien = customers.obrien;
     }
-    void cleanup() {
-        program.reset();
-        OrderDatabase::close();
-        database.reset();
-        Clock::setFixedToday(QDate());
-    }
+    void cleanup() { stopProgram(); }
 
     void openingListsEveryOrderMaximised() {
         trigger("actionOpen");

@@ -4,8 +4,7 @@
 #include "records/OrderSave.h"
 #include "records/OrderStore.h"
 #include "records/ReopenOrder.h"
-#include "support/EngineSupport.h"
-#include "support/RecordsSupport.h"
+#include "support/RecordsFixture.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -17,12 +16,9 @@ using namespace RecordsSupport;
 
 // The order database on a temporary program folder or on the test server: saving, re-saving,
 // reopening and balances.
-class TestOrderRecords : public QObject {
+class TestOrderRecords : public QObject, private TRecordsFixture {
     Q_OBJECT
 
-    std::unique_ptr<TTestDatabase> m_database;
-    std::unique_ptr<TTestFolder> m_folder;
-    std::unique_ptr<TSession> m_session;
     std::unique_ptr<TScriptedMessages> m_messages;
 
     TOrderSave& form() { return m_session->orderSave; }
@@ -49,23 +45,13 @@ class TestOrderRecords : public QObject {
 private slots:
     void init() {
         DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
-        m_database = std::make_unique<TTestDatabase>();
-        Clock::setFixedToday(QDate(2026, 12, 10));
         m_messages = std::make_unique<TScriptedMessages>();
-        m_folder = std::make_unique<TTestFolder>();
-        m_session = m_folder->makeSession();
-        EnsureDefaultProfileGroup(*m_session->store);
-        LoadStartupProfileGroup(*m_session->store, m_session->activeGroup);
-        RegisterOrderDatabase(m_session->folder, m_database->settings);
+        openRecords();
         m_session->project = designedProject();
     }
     void cleanup() {
-        OrderDatabase::close();
-        m_database.reset();
-        m_session.reset();
-        m_folder.reset();
+        closeRecords();
         m_messages.reset();
-        Clock::setFixedToday(QDate());
     }
 
     void freshFolderGetsEightTablesAndSchemaVersion() {

@@ -1,9 +1,8 @@
 #include "model/Clock.h"
 #include "records/OrderStore.h"
 #include "records/ReopenOrder.h"
-#include "support/EngineSupport.h"
+#include "support/RecordsProgramFixture.h"
 #include "support/RecordsSupport.h"
-#include "support/WindowTestSupport.h"
 #include "ui/Unit1.h"
 #include "ui/Unit11.h"
 #include "ui/Unit8.h"
@@ -18,11 +17,8 @@ using Operator::find;
 
 // The save dialog and the customer list, driven through their real widgets, on the local file or
 // on the test server.
-class TestRecordsWindows : public QObject {
+class TestRecordsWindows : public QObject, private TRecordsProgramFixture {
     Q_OBJECT
-
-    std::unique_ptr<TTestDatabase> database;
-    std::unique_ptr<TRunningProgram> program;
 
     TForm11* customers() { return program->windows->form11(); }
     TForm8* saveDialog() { return program->windows->form8(); }
@@ -42,18 +38,9 @@ class TestRecordsWindows : public QObject {
 private slots:
     void init() {
         DORAVEL_SKIP_WITHOUT_TEST_SERVER(TTestDatabase::onServer());
-        Clock::setFixedToday(QDate(2026, 12, 10));
-        database = std::make_unique<TTestDatabase>();
-        program = std::make_unique<TRunningProgram>();
-        database->storeIn(program->folder.settingsFile());
-        program->start();
+        startProgram();
     }
-    void cleanup() {
-        program.reset();
-        OrderDatabase::close();
-        database.reset();
-        Clock::setFixedToday(QDate());
-    }
+    void cleanup() { stopProgram(); }
 
     void newCustomerGetsNextNumberAndZeroBalance() {
         trigger("actionCustomers");
