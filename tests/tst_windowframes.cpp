@@ -5,6 +5,7 @@
 #include "ui/HelpCommands.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
+#include "ui/Unit11.h"
 #include "ui/Unit12.h"
 #include "ui/Unit13.h"
 #include "ui/Unit2.h"
@@ -12,6 +13,7 @@
 #include "ui/Unit4.h"
 #include "ui/Unit5.h"
 #include "ui/Unit7.h"
+#include "ui/Unit8.h"
 #include "ui/Unit9.h"
 
 #include <QAction>
@@ -40,6 +42,7 @@ private slots:
 
 private:
     QList<QWidget*> windows() const;
+    void designTwoDoors();
     std::unique_ptr<TRunningProgram> program;
 };
 
@@ -81,14 +84,29 @@ void TestWindowFrames::framesCarryOnlyTheirOwnBoxes() {
     QCOMPARE(costs & boxes, Qt::WindowFlags(Qt::WindowCloseButtonHint));
 }
 
+void TestWindowFrames::designTwoDoors() {
+    TProject designed = ProjectBuilder::entered(QStringLiteral("200"), QStringLiteral("203,5"), QStringLiteral("200"),
+                                                {QStringLiteral("102"), QStringLiteral("102")});
+    for (int door = 1; door <= 2; ++door) {
+        ProjectBuilder::setDoor(designed, door, QStringLiteral("Yatay"), QStringLiteral("1"));
+        ProjectBuilder::setDivision(designed, door, 1, QStringLiteral("95,7"), QStringLiteral("195"));
+    }
+    program->session->project = designed;
+    program->form->refresh();
+}
+
 void TestWindowFrames::secondaryWindowsOpenCentredOverTheMainWindow() {
+    designTwoDoors();
     TForm1* main = program->form;
     // Placed so that the windows centred over it lie wholly on the test screen (800 × 800).
     main->setGeometry(-200, 40, 1200, 700);
-    find<QAction>(main, "actionNew")->trigger();
+    find<QAction>(main, "actionSave")->trigger();
+    find<QAction>(main, "actionCustomers")->trigger();
     find<QAction>(main, "actionSettings")->trigger();
-    for (QWidget* window :
-         {static_cast<QWidget*>(program->windows->form4()), static_cast<QWidget*>(program->windows->form7())}) {
+    find<QAction>(main, "actionNew")->trigger();
+    QVERIFY2(program->messages.shown.isEmpty(), qPrintable(program->messages.shown.join(QLatin1Char('\n'))));
+    const TProgramWindows& w = *program->windows;
+    for (QWidget* window : std::initializer_list<QWidget*>{w.form4(), w.form7(), w.form8(), w.form11()}) {
         QVERIFY(window->isVisible());
         const QPoint offset = window->frameGeometry().center() - main->frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 2,
@@ -99,14 +117,7 @@ void TestWindowFrames::secondaryWindowsOpenCentredOverTheMainWindow() {
 // A print preview opens as large as a page needs but never larger than the screen, with its title bar
 // on the screen, whichever window it opens over (the test screen is smaller than a preview).
 void TestWindowFrames::printPreviewsFitTheScreen() {
-    TProject designed = ProjectBuilder::entered(QStringLiteral("200"), QStringLiteral("203,5"), QStringLiteral("200"),
-                                                {QStringLiteral("102"), QStringLiteral("102")});
-    for (int door = 1; door <= 2; ++door) {
-        ProjectBuilder::setDoor(designed, door, QStringLiteral("Yatay"), QStringLiteral("1"));
-        ProjectBuilder::setDivision(designed, door, 1, QStringLiteral("95,7"), QStringLiteral("195"));
-    }
-    program->session->project = designed;
-    program->form->refresh();
+    designTwoDoors();
     program->form->setGeometry(300, 300, 1200, 700);
     TForm9* orderList = program->windows->form9();
     orderList->setGeometry(-300, -100, 400, 500);

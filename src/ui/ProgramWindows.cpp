@@ -49,8 +49,8 @@ TProgramWindows::TProgramWindows(TSession& session)
     auto backToMain = [main] { Widgets::bringToFront(main); };
     QObject::connect(division, &TForm2::confirmed, main, backToMain);
     QObject::connect(m_form4.get(), &TForm4::closed, main, backToMain);
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{division, m_form4.get(), m_form5.get(), m_form7.get(), subDivision})
+    for (QWidget* window : std::initializer_list<QWidget*>{division, m_form4.get(), m_form5.get(), m_form7.get(),
+                                                           subDivision, m_form8.get(), m_form11.get()})
         Widgets::openCentredOver(window, main);
     m_form3->setOpenOver(main);
     m_cuttingPlan->setOpenOver(main);
