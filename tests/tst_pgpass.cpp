@@ -43,7 +43,8 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, line);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("pass"));
+        // In a folder not made yet, as the client library's own folder may be.
+        const QString path = dir.filePath(QStringLiteral("postgresql/pass"));
         PgPassFile::storePassword(path, QStringLiteral("h"), 1, QStringLiteral("d"), QStringLiteral("u"), password);
         QCOMPARE(readAll(path), line);
     }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace PgPassFile {
@@ -11,7 +12,12 @@ namespace PgPassFile {
 QString defaultPath() {
     const QString fromEnvironment = qEnvironmentVariable("PGPASSFILE");
     if (!fromEnvironment.isEmpty()) return fromEnvironment;
+#ifdef Q_OS_WIN
+    // Where the client library looks on Windows.
+    return QDir(qEnvironmentVariable("APPDATA")).filePath(QStringLiteral("postgresql/pgpass.conf"));
+#else
     return QDir::home().filePath(QStringLiteral(".pgpass"));
+#endif
 }
 
 QString escaped(const QString& field) {
@@ -44,6 +50,8 @@ void storePassword(const QString& path, const QString& host, int port, const QSt
     lines << key + escaped(cleanPassword);
 
     const QByteArray bytes = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    // The folder may not exist yet (on Windows the client library's own folder under APPDATA).
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     const bool written =
         file.open(QIODevice::WriteOnly) && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&

@@ -6,7 +6,8 @@
 // hold a password, the client library finds it here when the connection opens.
 namespace PgPassFile {
 
-// ~/.pgpass, or the file named by PGPASSFILE as the client library itself would use.
+// ~/.pgpass (on Windows %APPDATA%\postgresql\pgpass.conf), or the file named by PGPASSFILE, as the
+// client library itself finds it.
 QString defaultPath();
 
 // Stores the password for host:port:database:user, replacing that entry if present and keeping every
