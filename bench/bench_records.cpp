@@ -10,7 +10,6 @@
 // without a display. --server: a fresh database on the PostgreSQL server named by
 // DORAVEL_TEST_PG_HOST, _PORT and _USER (scripts/pg-test-server.sh starts one), dropped at the end.
 
-#include "BenchServer.h"
 #include "EngineShell.h"
 #include "Medians.h"
 #include "RealisticOrders.h"
@@ -23,6 +22,7 @@
 #include "records/OrderSave.h"
 #include "records/ReopenOrder.h"
 #include "session/Session.h"
+#include "support/TestServerDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +32,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <memory>
 
 using Medians::medianMs;
 using Medians::Runs;
@@ -92,16 +91,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: bench_records [ORDERS [COPY]] [--server]\n");
         return 2;
     }
-    std::unique_ptr<TBenchServer> server;
-    if (onServer) {
-        if (!TBenchServer::configured()) {
-            std::fprintf(stderr, "--server needs DORAVEL_TEST_PG_HOST, _PORT and _USER\n");
-            return 2;
-        }
-        server = std::make_unique<TBenchServer>();
-        if (!server->created()) return 2;
+    if (onServer && !TTestDatabase::serverAvailable()) {
+        std::fprintf(stderr, "--server needs DORAVEL_TEST_PG_HOST, _PORT and _USER\n");
+        return 2;
     }
-    const TDatabaseSettings settings = server ? server->settings() : TDatabaseSettings();
+    // A database of its own on the server, dropped at the end; nothing to make for the local file.
+    const TTestDatabase database(onServer);
+    const TDatabaseSettings& settings = database.settings;
 
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("db"));
