@@ -56,26 +56,20 @@ void firstScreen(TOrderListing& listing, const TOrderListFilter& filter) {
             listing.data(listing.index(row, column));
 }
 
-// The listing's first page as one SQL text for the engine's shell, in the program's own form.
-QString listSql(const TOrderListFilter& f) {
-    QStringList where;
-    if (!f.allCustomers) where << QStringLiteral("musteriadi = ") + shellText(f.customer);
-    if (!f.allDates)
-        where << QStringLiteral("starih BETWEEN %1 AND %2")
-                     .arg(shellText(f.start.toString(Qt::ISODate)), shellText(f.end.toString(Qt::ISODate)));
-    const QString columns = QStringLiteral("sno, musterino, musteriadi, siparisadi, dolapen, dolapboy, kapaksayi, "
-                                           "dolapadet, Teslimtarihi, geneltoplam, stutar, alinan, kalan, \"not\"");
-    const QString condition =
-        where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-    if (!f.allDates)
-        return QStringLiteral(
-                   "SELECT %1 FROM siparis WHERE sno IN (SELECT sno FROM siparis%2 ORDER BY sno DESC LIMIT %3) "
-                   "ORDER BY sno DESC;\n")
-            .arg(columns, condition)
-            .arg(TOrderListing::PageSize);
-    return QStringLiteral("SELECT %1 FROM siparis%2 ORDER BY sno DESC LIMIT %3;\n")
-        .arg(columns, condition)
-        .arg(TOrderListing::PageSize);
+// The listing's first page as the program runs it, its bound values written in for the engine's shell.
+QString listSql(const TOrderListFilter& filter) {
+    const OrderList::TQuery page = OrderList::query(filter, TOrderListing::PageSize);
+    QString sql;
+    qsizetype next = 0;
+    for (const QChar c : page.sql) {
+        if (c != QLatin1Char('?')) {
+            sql += c;
+            continue;
+        }
+        const QVariant& value = page.values.at(next++);
+        sql += value.typeId() == QMetaType::QString ? shellText(value.toString()) : value.toString();
+    }
+    return sql + QStringLiteral(";\n");
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "records/OrderList.h"
 
-#include "session/Session.h"
 #include "model/Clock.h"
 #include "model/Messages.h"
 #include "records/OrderDatabase.h"
 #include "records/OrderStore.h"
 #include "records/ReopenOrder.h"
+#include "session/Session.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -38,7 +38,7 @@ TOrderListRow rowOf(const QSqlQuery& query) {
 
 namespace OrderList {
 
-QList<TOrderListRow> rows(const TOrderListFilter& filter, int limit, int before) {
+TQuery query(const TOrderListFilter& filter, int limit, int before) {
     QStringList conditions;
     QVariantList values;
     if (!filter.allCustomers) {
@@ -72,14 +72,19 @@ QList<TOrderListRow> rows(const TOrderListFilter& filter, int limit, int before)
             values << limit;
         }
     }
-    QSqlQuery query = OrderDatabase::prepare(sql);
-    query.setForwardOnly(true);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    OrderDatabase::exec(query);
+    return {sql, values};
+}
+
+QList<TOrderListRow> rows(const TOrderListFilter& filter, int limit, int before) {
+    const TQuery listing = query(filter, limit, before);
+    QSqlQuery statement = OrderDatabase::prepare(listing.sql);
+    statement.setForwardOnly(true);
+    for (const QVariant& value : listing.values)
+        statement.addBindValue(value);
+    OrderDatabase::exec(statement);
     QList<TOrderListRow> result;
-    while (query.next())
-        result << rowOf(query);
+    while (statement.next())
+        result << rowOf(statement);
     return result;
 }
 

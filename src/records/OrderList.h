@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
 class QSqlQuery;
 class TSessionEvents;
@@ -38,8 +39,16 @@ struct TOrderListRow {
 };
 
 namespace OrderList {
+
+// The statement that lists the filter's orders and the values bound to its placeholders, in order.
+struct TQuery {
+    QString sql;
+    QVariantList values;
+};
 // Orders of the filter, newest first: all of them, or at most `limit` older than order `before`.
+TQuery query(const TOrderListFilter& filter, int limit = 0, int before = 0);
 QList<TOrderListRow> rows(const TOrderListFilter& filter, int limit = 0, int before = 0);
+
 } // namespace OrderList
 
 // The listing of the order list: the orders of the current filter, newest first, fetched a page at a
