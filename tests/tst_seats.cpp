@@ -123,6 +123,15 @@ class TestSeats : public QObject {
     std::unique_ptr<TTestDatabase> m_database;
     std::unique_ptr<TTestFolder> m_folder;
 
+    // Another process of the records layer saves one new order on this test's server database.
+    void saveOneOrderInAnotherSeat() {
+        QProcess other;
+        other.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--save-one"), QStringLiteral("server"), m_database->settings.database});
+        QVERIFY(other.waitForFinished(30000));
+        QVERIFY2(other.exitCode() == 0, other.readAllStandardError().constData());
+    }
+
     // A fresh database of the row's engine, registered.
     void useEngine(bool server) {
         m_database = std::make_unique<TTestDatabase>(server);
@@ -197,11 +206,7 @@ private slots:
         QCOMPARE(orders.count(), 0);
         QCOMPARE(customers.count(), 0);
 
-        QProcess other;
-        other.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--save-one"), QStringLiteral("server"), m_database->settings.database});
-        QVERIFY(other.waitForFinished(30000));
-        QVERIFY2(other.exitCode() == 0, other.readAllStandardError().constData());
+        saveOneOrderInAnotherSeat();
         QTRY_COMPARE_WITH_TIMEOUT(orders.count(), 1, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(customers.count(), 1, 5000);
         QCOMPARE(OrderStore::orderNumbers(), QList<int>({2, 1}));
@@ -272,11 +277,7 @@ private slots:
         QCOMPARE(balanceMismatches(), QStringList());
 
         // The new connection listens again for the other seats.
-        QProcess other;
-        other.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--save-one"), QStringLiteral("server"), m_database->settings.database});
-        QVERIFY(other.waitForFinished(30000));
-        QVERIFY2(other.exitCode() == 0, other.readAllStandardError().constData());
+        saveOneOrderInAnotherSeat();
         QTRY_COMPARE_WITH_TIMEOUT(orders.count(), 1, 5000);
     }
 };

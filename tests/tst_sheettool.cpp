@@ -42,6 +42,26 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
+// The two-door project with `change` made to it, written into `dir`.
+QString projectWith(const QTemporaryDir& dir, const std::function<void(QJsonObject&)>& change) {
+    QJsonObject root = QJsonDocument::fromJson(readFile(sheetData("two-doors/project.json"))).object();
+    change(root);
+    const QString path = dir.filePath(QStringLiteral("changed.json"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QJsonDocument(root).toJson());
+    return path;
+}
+
+// The two-door project with one header field changed.
+QString projectWithHeader(const QTemporaryDir& dir, const QString& field, const QString& value) {
+    return projectWith(dir, [&](QJsonObject& root) {
+        QJsonObject header = root.value(QStringLiteral("header")).toObject();
+        header.insert(field, value);
+        root.insert(QStringLiteral("header"), header);
+    });
+}
+
 } // namespace
 
 class TestSheetTool : public QObject {
@@ -200,16 +220,8 @@ void TestSheetTool::endlessInputIsRefused() {
 }
 
 void TestSheetTool::longOrderNameKeepsThePdfTitleShort() {
-    QJsonObject root = QJsonDocument::fromJson(readFile(sheetData("two-doors/project.json"))).object();
-    QJsonObject header = root.value(QStringLiteral("header")).toObject();
     const QString name = QStringLiteral("Çok uzun sipariş ").repeated(12000); // 204 000 characters
-    header.insert(QStringLiteral("orderName"), name);
-    root.insert(QStringLiteral("header"), header);
-    const QString project = m_dir.filePath(QStringLiteral("long-name.json"));
-    QFile file(project);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QJsonDocument(root).toJson());
-    file.close();
+    const QString project = projectWithHeader(m_dir, QStringLiteral("orderName"), name);
     const QString pdf = m_dir.filePath(QStringLiteral("long-name.pdf"));
     const TRun run = runTool({project, QStringLiteral("--pdf"), pdf});
     QCOMPARE(run.exitCode, 0);
@@ -271,15 +283,7 @@ void TestSheetTool::extremeCabinetCountsGiveTheTrueProducts_data() {
 // table is the true product, never a wrapped one.
 void TestSheetTool::extremeCabinetCountsGiveTheTrueProducts() {
     QFETCH(qint64, cabinets);
-    QJsonObject root = QJsonDocument::fromJson(readFile(sheetData("two-doors/project.json"))).object();
-    QJsonObject header = root.value(QStringLiteral("header")).toObject();
-    header.insert(QStringLiteral("dolapadet"), QString::number(cabinets));
-    root.insert(QStringLiteral("header"), header);
-    const QString path = m_dir.filePath(QStringLiteral("many.json"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QJsonDocument(root).toJson());
-    file.close();
+    const QString path = projectWithHeader(m_dir, QStringLiteral("dolapadet"), QString::number(cabinets));
     const TRun run = runTool({path});
     QCOMPARE(run.exitCode, 0);
     const QJsonObject one = QJsonDocument::fromJson(readFile(sheetData("two-doors/expected.json"))).object();
@@ -320,16 +324,6 @@ void TestSheetTool::extremeCabinetCountsGiveTheTrueProducts() {
 }
 
 namespace {
-
-QString projectWith(const QTemporaryDir& dir, const std::function<void(QJsonObject&)>& change) {
-    QJsonObject root = QJsonDocument::fromJson(readFile(sheetData("two-doors/project.json"))).object();
-    change(root);
-    const QString path = dir.filePath(QStringLiteral("changed.json"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(QJsonDocument(root).toJson());
-    return path;
-}
 
 QJsonObject planKind(const TRun& run, const char* kind) {
     return QJsonDocument::fromJson(run.out)[QStringLiteral("cuttingPlan")][QStringLiteral("kinds")][QLatin1String(kind)]
