@@ -1,7 +1,7 @@
 // The cutting plan on 1 000 random orders as workshops make them and on hard cases built to strain
 // the search: how many plans are proven optimal, the worst gap to the lower bound, the time per order.
 #include "model/NumberText.h"
-#include "production/BarPacking.h"
+#include "cutting/BarPacking.h"
 #include "production/CuttingPlan.h"
 #include "production/ProductionSheet.h"
 

@@ -4,7 +4,7 @@
 #include "model/Messages.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
-#include "production/BarPacking.h"
+#include "cutting/BarPacking.h"
 #include "production/PrintComputation.h"
 #include "production/ProductionSheet.h"
 

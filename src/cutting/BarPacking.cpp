@@ -1,4 +1,4 @@
-#include "production/BarPacking.h"
+#include "cutting/BarPacking.h"
 
 #include <algorithm>
 #include <map>
