@@ -2,6 +2,7 @@
 
 #include "model/Errors.h"
 #include "records/OrderDatabase.h"
+#include "records/OrderSchema.h"
 #include "records/OrderStore.h"
 
 #include <QVariant>
@@ -16,7 +17,7 @@ TCustomer fromRow(const QSqlQuery& query) {
 }
 
 QVariant text(const QString& value) {
-    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
+    return OrderSchema::storedText(value);
 }
 
 int largestPlusOne() {

@@ -5,14 +5,17 @@
 #include "model/ProgramFolder.h"
 #include "model/SessionEvents.h"
 #include "records/OrderSchema.h"
+#include "records/SchemaSteps.h"
 #include "records/SqlDialect.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QThread>
+
+#include <stdexcept>
 
 namespace {
 
@@ -57,6 +60,7 @@ DoravelError failure(const QSqlError& error) {
         dropConnection();
         return unreachable(error);
     }
+    if (SqlDialect::isBusy(g_settings.engine, error)) return DoravelError(OrderDatabaseTexts::busy);
     return DoravelError(engineMessage(error));
 }
 
@@ -69,39 +73,101 @@ bool hasTable(const QSqlDatabase& db, const QString& name) {
     return db.tables().contains(name, Qt::CaseInsensitive);
 }
 
-void createSchema(QSqlDatabase& db) {
-    for (const QString& statement : SqlDialect::beginSchema(g_settings.engine))
-        run(db, statement);
-    try {
-        // Another seat may have created the tables while this one waited for the lock.
-        if (!hasTable(db, QStringLiteral("dora_schema"))) {
-            for (const QString& statement : OrderSchema::createStatements())
-                run(db, statement);
-            QSqlQuery version(db);
-            version.prepare(QStringLiteral("INSERT INTO dora_schema (version) VALUES (?)"));
-            version.addBindValue(OrderDatabase::schemaVersion);
-            if (!version.exec()) throw failure(version.lastError());
+// The schema a database holds: none at all (a new database), the tables without a version row
+// (written before versions were kept: version 1), or the stored version.
+struct TStoredSchema {
+    bool empty = false;
+    bool versionRow = false;
+    int version = 0;
+};
+
+TStoredSchema storedSchema(QSqlDatabase& db) {
+    TStoredSchema stored;
+    if (!hasTable(db, QStringLiteral("dora_schema"))) {
+        stored.empty = !hasTable(db, QStringLiteral("siparis"));
+        stored.version = stored.empty ? 0 : 1;
+        return stored;
+    }
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM dora_schema"))) throw failure(query.lastError());
+    stored.versionRow = query.next() && !query.value(0).isNull();
+    stored.version = stored.versionRow ? query.value(0).toInt() : 1;
+    return stored;
+}
+
+bool upToDate(const TStoredSchema& stored) {
+    return stored.versionRow && stored.version == OrderDatabase::schemaVersion;
+}
+
+// A database a newer program has changed is refused before anything reads or writes it: this one
+// would not know what its records mean.
+void refuseNewer(const TStoredSchema& stored) {
+    if (stored.version > OrderDatabase::schemaVersion)
+        throw DoravelError(OrderDatabaseTexts::newerSchema.arg(stored.version).arg(OrderDatabase::schemaVersion));
+}
+
+// Every table must answer a query; the first that does not gives the engine's message.
+void probeTables(QSqlDatabase& db) {
+    for (const QString& table : OrderSchema::tableNames())
+        run(db, QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table));
+}
+
+// A consistent copy of the local file as it was before its upgrade, in the db folder's backups.
+void copyAside(QSqlDatabase& db, int version) {
+    const QDir backups(QFileInfo(db.databaseName()).absolutePath() + QStringLiteral("/yedek"));
+    QDir().mkpath(backups.absolutePath());
+    const QString copy =
+        backups.filePath(QStringLiteral("dora-surum%1-%2.sqlite")
+                             .arg(version)
+                             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    QFile::remove(copy);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("VACUUM INTO ?"));
+    query.addBindValue(copy);
+    if (!query.exec()) throw failure(query.lastError());
+}
+
+// Runs each step above the stored version, each with its version change in one write transaction
+// under the schema lock. The version is read again under the lock: another seat may have upgraded in
+// between. A step that cannot get the lock in time fails with the busy message and nothing changed;
+// the next use tries again.
+void upgrade(QSqlDatabase& db) {
+    TSchemaChange change;
+    change.onServer = onServer();
+    change.run = [&db](const QString& sql) { run(db, sql); };
+    change.hasTable = [&db](const QString& table) { return hasTable(db, table); };
+    for (const TSchemaStep& step : SchemaSteps::all()) {
+        for (const QString& statement : SqlDialect::beginSchema(g_settings.engine))
+            run(db, statement);
+        try {
+            const TStoredSchema stored = storedSchema(db);
+            refuseNewer(stored);
+            if (stored.version < step.version || (stored.version == step.version && !stored.versionRow)) {
+                step.apply(change);
+                run(db, QStringLiteral("DELETE FROM dora_schema"));
+                QSqlQuery version(db);
+                version.prepare(QStringLiteral("INSERT INTO dora_schema (version) VALUES (?)"));
+                version.addBindValue(step.version);
+                if (!version.exec()) throw failure(version.lastError());
+            }
+            run(db, QStringLiteral("COMMIT"));
+        } catch (...) {
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            throw;
         }
-        run(db, QStringLiteral("COMMIT"));
-    } catch (...) {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        throw;
     }
 }
 
-// Every table must answer a query; the first that does not gives the engine's message. A database a
-// newer program has changed is refused before anything reads or writes it: this one would not know
-// what its records mean. A database without a version (written before versions were kept) is taken
-// as it is.
-void checkSchema(QSqlDatabase& db) {
-    for (const QString& table : OrderDatabase::tableNames())
-        run(db, QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table));
-    if (!hasTable(db, QStringLiteral("dora_schema"))) return;
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM dora_schema"))) throw failure(query.lastError());
-    const int stored = query.next() ? query.value(0).toInt() : 0;
-    if (stored > OrderDatabase::schemaVersion)
-        throw DoravelError(OrderDatabaseTexts::newerSchema.arg(stored).arg(OrderDatabase::schemaVersion));
+// Brings the database to this program's schema: a new one gets every table, an older one (a version
+// row missing included) its upgrade steps, without a word to the operator; a newer one is refused
+// and left as it is.
+void bringUpToDate(QSqlDatabase& db, bool localFile) {
+    const TStoredSchema stored = storedSchema(db);
+    refuseNewer(stored);
+    if (!stored.empty) probeTables(db);
+    if (upToDate(stored)) return;
+    if (localFile && !stored.empty) copyAside(db, stored.version);
+    upgrade(db);
 }
 
 void listenForOtherSeats(QSqlDatabase& db) {
@@ -123,8 +189,9 @@ void listenForOtherSeats(QSqlDatabase& db) {
 QSqlDatabase openServer(QSqlDatabase& db) {
     if (!db.isOpen() && !db.open()) throw unreachable(db.lastError());
     try {
-        if (!hasTable(db, QStringLiteral("dora_schema")) && !hasTable(db, QStringLiteral("siparis"))) createSchema(db);
-        checkSchema(db);
+        for (const QString& statement : SqlDialect::afterOpen(g_settings.engine))
+            run(db, statement);
+        bringUpToDate(db, false);
     } catch (const DoravelError&) {
         db.close();
         throw;
@@ -140,10 +207,7 @@ QSqlDatabase openFile(QSqlDatabase& db) {
     if (!existed) QDir().mkpath(QFileInfo(path).absolutePath());
     if (!db.isOpen() && !db.open()) throw DoravelError(engineMessage(db.lastError()));
     try {
-        if (existed)
-            checkSchema(db);
-        else
-            createSchema(db);
+        bringUpToDate(db, true);
         for (const QString& statement : SqlDialect::afterOpen(g_settings.engine))
             run(db, statement);
     } catch (const DoravelError&) {
@@ -161,8 +225,7 @@ QSqlDatabase openFile(QSqlDatabase& db) {
 namespace OrderDatabase {
 
 QStringList tableNames() {
-    return {QStringLiteral("siparis"), QStringLiteral("musteri"), QStringLiteral("k1"), QStringLiteral("k2"),
-            QStringLiteral("k3"),      QStringLiteral("k4"),      QStringLiteral("k5"), QStringLiteral("k6")};
+    return OrderSchema::tableNames();
 }
 
 QSqlDatabase open() {
@@ -262,10 +325,10 @@ void RegisterOrderDatabase(const TProgramFolder& folder, const TDatabaseSettings
 }
 
 TWriteTransaction::TWriteTransaction() {
-    // Another seat holding the write lock longer than the engine waits: wait and try again, so the
-    // operator never sees "database is locked". A connection the server dropped is opened again once.
-    bool reconnected = false;
-    for (int attempt = 1;; ++attempt) {
+    if (g_inTransaction) throw std::logic_error("a write transaction was started inside another one");
+    // A lock held elsewhere past the bounded wait fails at once with the busy message; the operator
+    // repeats the command. A connection the server dropped is opened again once.
+    for (bool reconnected = false;;) {
         m_db = OrderDatabase::open();
         const QStringList begin = SqlDialect::beginWrite(g_settings.engine);
         QSqlError error;
@@ -279,13 +342,9 @@ TWriteTransaction::TWriteTransaction() {
             }
         }
         if (begun) break;
-        if (connectionLost(error) && !reconnected) {
-            reconnected = true;
-            dropConnection();
-            continue;
-        }
-        if (!SqlDialect::isBusy(g_settings.engine, error) || attempt >= 20) throw failure(error);
-        QThread::msleep(50 * attempt);
+        if (!connectionLost(error) || reconnected) throw failure(error);
+        reconnected = true;
+        dropConnection();
     }
     m_open = true;
     g_inTransaction = true;

@@ -16,6 +16,7 @@ namespace OrderDatabase {
 
 inline const QString connectionName = QStringLiteral("dora");
 inline const QString fileName = QStringLiteral("dora.sqlite");
+// The version of the last step of SchemaSteps::all().
 constexpr int schemaVersion = 1;
 // What a committed change announces to the other seats.
 inline const QString ordersChannel = QStringLiteral("dora_siparis");
@@ -24,10 +25,12 @@ inline const QString customersChannel = QStringLiteral("dora_musteri");
 // The eight tables every order and customer lives in.
 QStringList tableNames();
 
-// The database, open and checked. A missing file or an empty server database gets the eight tables.
-// A database that cannot be opened or lacks a table raises DoravelError with the engine's message, one
-// a newer program changed raises OrderDatabaseTexts::newerSchema; either is left as it is. A server
-// that cannot be reached gives OrderDatabaseTexts::unreachable.
+// The database, open and checked. A missing file or an empty server database gets the eight tables; an
+// older one (also one without a version row) is upgraded step by step, a local file copied first into
+// the db folder's "yedek" folder. A database that cannot be opened or lacks a table raises DoravelError
+// with the engine's message, one a newer program changed raises OrderDatabaseTexts::newerSchema; either
+// is left as it is. A server that cannot be reached gives OrderDatabaseTexts::unreachable; a lock held
+// elsewhere past the bounded wait gives OrderDatabaseTexts::busy.
 QSqlDatabase open();
 
 // Closes the connection (the database stays); the next open() checks it again.
@@ -59,6 +62,8 @@ QString testServerConnection(const TDatabaseSettings& settings, const QString& p
 namespace OrderDatabaseTexts {
 inline const QString unreachable = QStringLiteral("Sipariş veritabanı sunucusuna ulaşılamıyor: %1\n%2");
 inline const QString connected = QStringLiteral("Bağlantı başarılı: %1\n%2");
+inline const QString busy = QStringLiteral(
+    "Kayıtlar şu anda başka bir bilgisayarda değiştiriliyor; lütfen birkaç saniye sonra tekrar deneyiniz.");
 inline const QString notConnected = QStringLiteral("Bağlantı kurulamadı: %1\n%2");
 inline const QString newerSchema =
     QStringLiteral("Sipariş veritabanı bu programın daha yeni bir sürümüyle değiştirilmiş (veritabanı sürümü %1, bu "
@@ -70,7 +75,9 @@ inline const QString newerSchema =
 void RegisterOrderDatabase(const TProgramFolder& folder, const TDatabaseSettings& settings = {});
 
 // One transaction that writes. It rolls back unless commit() is reached, so a failure anywhere
-// leaves the database as it was.
+// leaves the database as it was. Another seat holding the write lock past the bounded wait gives
+// OrderDatabaseTexts::busy at once. Starting one inside another is a programming error
+// (std::logic_error).
 class TWriteTransaction {
 public:
     TWriteTransaction();

@@ -4,6 +4,7 @@
 #include "records/OrderDatabase.h"
 #include "records/OrderSchema.h"
 
+#include <QSqlRecord>
 #include <QVariant>
 
 #include <array>
@@ -11,40 +12,18 @@
 namespace {
 
 QVariant text(const QString& value) {
-    // An empty text is stored as the empty text, never as NULL.
-    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
-}
-
-QVariant date(const QDate& value) {
-    return text(value.isValid() ? value.toString(Qt::ISODate) : QString());
-}
-
-QVariantList headerValues(const TOrderRecord& r) {
-    return {r.stutar,          r.ilaveTutar[0], r.ilaveTutar[1],      r.ilaveTutar[2],    r.geneltoplam,
-            r.alinan,          r.kalan,         text(r.ilave[0]),     text(r.ilave[1]),   text(r.ilave[2]),
-            text(r.note),      r.sno,           text(r.musteriadi),   text(r.siparisadi), r.musterino,
-            date(r.starih),    r.kapaksayi,     date(r.teslimtarihi), r.dolapen,          r.dolapboy,
-            text(r.profil),    text(r.prenk),   text(r.pmodel),       text(r.teslimat),   text(r.montaj),
-            text(r.dolapadet), r.kapakesit};
+    return OrderSchema::storedText(value);
 }
 
 QVariantList orderValues(const TOrderRecord& r) {
-    QVariantList values = headerValues(r);
-    for (int door = 1; door <= 6; ++door) {
-        for (int column = 1; column < TProject::DoorColumns; ++column)
-            values << text(r.doors[door][column]);
-        values << r.doorWidths[door];
-    }
+    QVariantList values;
+    for (const OrderSchema::TColumn& column : OrderSchema::orderColumns())
+        values << column.write(r);
     return values;
 }
 
 const QString& quotedOrderFields() {
-    static const QString fields = [] {
-        QStringList names = OrderSchema::orderFields();
-        for (QString& name : names)
-            name = OrderSchema::quoted(name);
-        return names.join(QStringLiteral(", "));
-    }();
+    static const QString fields = OrderSchema::columnList(OrderSchema::orderColumns());
     return fields;
 }
 
@@ -110,7 +89,7 @@ struct TNewOrderStatements {
     QSqlQuery next = OrderDatabase::prepare(QStringLiteral("SELECT MAX(sno) FROM siparis"));
     QSqlQuery order =
         OrderDatabase::prepare(QStringLiteral("INSERT INTO siparis (%1) VALUES (%2)")
-                                   .arg(quotedOrderFields(), placeholders(int(OrderSchema::orderFields().size()))));
+                                   .arg(quotedOrderFields(), placeholders(int(OrderSchema::orderColumns().size()))));
     std::array<QSqlQuery, 7> splits = {QSqlQuery(),
                                        OrderDatabase::prepare(insertSplitSql(1)),
                                        OrderDatabase::prepare(insertSplitSql(2)),
@@ -180,9 +159,8 @@ void replaceOrder(const TOrderRecord& record) {
 
     static const QString assignments = [] {
         QStringList parts;
-        QStringList names = OrderSchema::orderFields();
-        for (const QString& field : names)
-            parts << OrderSchema::quoted(field) + QStringLiteral(" = ?");
+        for (const OrderSchema::TColumn& column : OrderSchema::orderColumns())
+            parts << OrderSchema::quoted(column.name) + QStringLiteral(" = ?");
         return parts.join(QStringLiteral(", "));
     }();
     QSqlQuery query = OrderDatabase::prepare(QStringLiteral("UPDATE siparis SET %1 WHERE sno = ?").arg(assignments));
@@ -228,38 +206,9 @@ std::optional<TOrderRecord> readOrder(int sno) {
     OrderDatabase::exec(query);
     if (!query.next()) return std::nullopt;
     TOrderRecord r;
-    int i = 0;
-    auto next = [&] { return query.value(i++); };
-    r.stutar = next().toInt();
-    for (int& amount : r.ilaveTutar)
-        amount = next().toInt();
-    r.geneltoplam = next().toInt();
-    r.alinan = next().toInt();
-    r.kalan = next().toInt();
-    for (QString& name : r.ilave)
-        name = next().toString();
-    r.note = next().toString();
-    r.sno = next().toInt();
-    r.musteriadi = next().toString();
-    r.siparisadi = next().toString();
-    r.musterino = next().toInt();
-    r.starih = QDate::fromString(next().toString(), Qt::ISODate);
-    r.kapaksayi = next().toInt();
-    r.teslimtarihi = QDate::fromString(next().toString(), Qt::ISODate);
-    r.dolapen = next().toInt();
-    r.dolapboy = next().toInt();
-    r.profil = next().toString();
-    r.prenk = next().toString();
-    r.pmodel = next().toString();
-    r.teslimat = next().toString();
-    r.montaj = next().toString();
-    r.dolapadet = next().toString();
-    r.kapakesit = next().toInt();
-    for (int door = 1; door <= 6; ++door) {
-        for (int column = 1; column < TProject::DoorColumns; ++column)
-            r.doors[door][column] = next().toString();
-        r.doorWidths[door] = next().toDouble();
-    }
+    const QSqlRecord fields = query.record();
+    for (const OrderSchema::TColumn& column : OrderSchema::orderColumns())
+        column.read(r, query.value(fields.indexOf(column.name)));
     query.finish();
 
     static const QString splitColumns = OrderSchema::splitFields().join(QStringLiteral(", "));

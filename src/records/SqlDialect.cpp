@@ -10,12 +10,17 @@ QString driverName(Engine engine) {
 
 QString connectOptions(Engine engine) {
     // An unreachable server is reported after a few seconds instead of the system's minutes.
+    // A writer waits a few seconds for another one, never longer: the window's thread waits with it.
     return engine == Engine::Server ? QStringLiteral("connect_timeout=5")
-                                    : QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000");
+                                    : QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitMilliseconds);
 }
 
 QStringList afterOpen(Engine engine) {
-    if (engine == Engine::Server) return {};
+    if (engine == Engine::Server)
+        // Every wait on the server is bounded, reads and start-up included: for a lock held by another
+        // seat (a table locked for writing, the schema lock) and for a statement as a whole.
+        return {QStringLiteral("SET lock_timeout = %1").arg(lockWaitMilliseconds),
+                QStringLiteral("SET statement_timeout = %1").arg(statementMilliseconds)};
     // A write-ahead log: a commit is one append instead of two synchronous writes, readers do not wait
     // for a writer, and a killed or crashed process still leaves every transaction whole or absent.
     return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL")};
@@ -42,8 +47,11 @@ QStringList announce(Engine engine, const QString& channel) {
 
 bool isBusy(Engine engine, const QSqlError& error) {
     if (engine == Engine::Server)
-        // Serialization failure and deadlock: the transaction was rolled back and may run again.
-        return error.nativeErrorCode() == QLatin1String("40001") || error.nativeErrorCode() == QLatin1String("40P01");
+        // A lock not granted within lock_timeout, a statement cancelled by statement_timeout, a
+        // serialization failure or deadlock: the transaction was rolled back and may run again.
+        return QStringList(
+                   {QStringLiteral("55P03"), QStringLiteral("57014"), QStringLiteral("40001"), QStringLiteral("40P01")})
+            .contains(error.nativeErrorCode());
     // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the write lock beyond the busy timeout.
     return error.nativeErrorCode() == QLatin1String("5") || error.nativeErrorCode() == QLatin1String("6");
 }

@@ -15,21 +15,27 @@ namespace SqlDialect {
 
 using Engine = TDatabaseSettings::Engine;
 
+// The longest a command waits for a lock another seat or process holds, and the longest a statement
+// on the server may run: past them the operator hears at once that the records are busy.
+constexpr int lockWaitMilliseconds = 3000;
+constexpr int statementMilliseconds = 10000;
+
 // Qt's driver name.
 QString driverName(Engine engine);
 // Connection options: how long a writer waits for another one, how long a connection attempt may take.
 QString connectOptions(Engine engine);
-// Settings of an opened database, run after its tables were checked or created.
+// Settings of an opened database: on the server the bounded waits, run before anything else; on the
+// local file the journal, run after its tables were checked or created.
 QStringList afterOpen(Engine engine);
 // Starts a transaction that writes: it takes the write lock at once, so order and customer numbers
 // decided inside it cannot be taken by another seat before the commit.
 QStringList beginWrite(Engine engine);
-// Starts the transaction that creates the tables of an empty database; two seats starting on one
-// empty server database at the same moment create them once.
+// Starts the transaction of one schema step under the schema lock; two seats starting on one
+// database at the same moment upgrade it once.
 QStringList beginSchema(Engine engine);
 // Tells the other seats, at commit, that the records of `channel` changed (nothing on the local file).
 QStringList announce(Engine engine, const QString& channel);
-// True when `error` is another writer holding the lock, so waiting and trying again helps.
+// True when `error` is another seat holding a lock past the bounded wait, so trying again later helps.
 bool isBusy(Engine engine, const QSqlError& error);
 
 } // namespace SqlDialect
