@@ -18,9 +18,9 @@
 #include "production/Fonts.h"
 #include "production/OrderListReport.h"
 #include "records/OrderDatabase.h"
-#include "records/OrderList.h"
-#include "records/OrderSave.h"
-#include "records/ReopenOrder.h"
+#include "session/OrderListing.h"
+#include "session/OrderSave.h"
+#include "session/ReopenOrder.h"
 #include "session/Session.h"
 #include "support/TestServerDatabase.h"
 
@@ -99,6 +99,7 @@ int main(int argc, char* argv[]) {
     EnsureDefaultProfileGroup(*session.store);
     LoadStartupProfileGroup(*session.store, session.activeGroup);
     RegisterOrderDatabase(session.folder, settings);
+    OrderDatabase::announceChangesTo(session.events);
     const QString file = session.folder.dbFile(OrderDatabase::fileName);
     TEngineShell shell(settings, file);
 
@@ -148,7 +149,7 @@ int main(int argc, char* argv[]) {
                     shellName.constData(), floor);
     }
     listing.run(TOrderListFilter());
-    const double remove = medianMs([&](int i) { DeleteListedOrder(session, listing, 1 + i * 3); });
+    const double remove = medianMs([&](int i) { DeleteListedOrder(listing, 1 + i * 3); });
     const double removeFloor = shell.perStatementMs([&](int i) {
         const int sno = orders / 2 - i;
         QString sql =

@@ -1,6 +1,6 @@
 #include "model/Errors.h"
 #include "model/ProgramFolder.h"
-#include "records/OrderSave.h"
+#include "session/OrderSave.h"
 #include "records/OrderStore.h"
 #include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"

@@ -1,5 +1,5 @@
 #include "model/Clock.h"
-#include "records/OrderList.h"
+#include "session/OrderListing.h"
 #include "records/OrderStore.h"
 #include "support/RecordsFixture.h"
 
@@ -185,20 +185,21 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, sno);
         QFETCH(double, balanceAfter);
+        OrderDatabase::announceChangesTo(m_session->events);
         TOrderListing listing(&m_session->events);
         const TOrderListFilter filter{false, QStringLiteral("Örnek"), true, {}, {}};
         listing.run(filter);
         QSignalSpy changed(&m_session->events, &TSessionEvents::ordersChanged);
 
         m_messages->answers = {false};
-        QVERIFY(!DeleteListedOrder(*m_session, listing, row));
+        QVERIFY(!DeleteListedOrder(listing, row));
         QCOMPARE(m_messages->asked.size(), 1);
         QCOMPARE(m_messages->warnings, QList<bool>({true}));
         QCOMPARE(CustomerStore::find(m_ornek)->bakiye, 1250.0);
         QCOMPARE(listing.rowCount(), 5);
         QCOMPARE(changed.count(), 0);
 
-        QVERIFY(DeleteListedOrder(*m_session, listing, row));
+        QVERIFY(DeleteListedOrder(listing, row));
         QCOMPARE(m_messages->asked.last(),
                  QStringLiteral("%1 Sipariş Numaralı Örnek İsimli Siparişi Silmek İstiyormusunuz?").arg(sno));
         QCOMPARE(changed.count(), 1);
@@ -218,9 +219,10 @@ private slots:
     void orderWithMissingSplitRecordsIsDeletedWhole() {
         QSqlQuery drop = OrderDatabase::prepare(QStringLiteral("DELETE FROM k3 WHERE Siparisno = 7"));
         OrderDatabase::exec(drop);
+        OrderDatabase::announceChangesTo(m_session->events);
         TOrderListing listing(&m_session->events);
         listing.run(TOrderListFilter());
-        QVERIFY(DeleteListedOrder(*m_session, listing, 0));
+        QVERIFY(DeleteListedOrder(listing, 0));
         QVERIFY(!OrderStore::readOrder(7));
         QCOMPARE(brokenOrders(), 0);
         QCOMPARE(CustomerStore::find(m_ornek)->bakiye, 650.0);
@@ -231,7 +233,7 @@ private slots:
     void deleteOnAnEmptyListingAsksNothing() {
         TOrderListing listing;
         listing.run({false, QStringLiteral("Kimse"), true, {}, {}});
-        QVERIFY(!DeleteListedOrder(*m_session, listing, listing.rowCount() - 1));
+        QVERIFY(!DeleteListedOrder(listing, listing.rowCount() - 1));
         QVERIFY(m_messages->asked.isEmpty());
     }
 

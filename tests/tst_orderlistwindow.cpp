@@ -227,8 +227,13 @@ private slots:
         click(orders(), "Button1");
         QCOMPARE(shown(), QList<int>({5, 2}));
         // Another seat's order arrives unseen; the customer list's Kaydet brings it in, filter kept.
-        storeOrder(obrien, QStringLiteral("O'Brien"), QDate(2026, 12, 9));
-        storeOrder(ornek, QStringLiteral("Örnek"), QDate(2026, 12, 9));
+        {
+            TSessionEvents anotherSeat;
+            OrderDatabase::announceChangesTo(anotherSeat);
+            storeOrder(obrien, QStringLiteral("O'Brien"), QDate(2026, 12, 9));
+            storeOrder(ornek, QStringLiteral("Örnek"), QDate(2026, 12, 9));
+        }
+        OrderDatabase::announceChangesTo(program->session->events);
         QCOMPARE(shown(), QList<int>({5, 2}));
         trigger("actionCustomers");
         find<QPushButton>(program->windows->form11(), "Button1")->click();

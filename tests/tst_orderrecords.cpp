@@ -1,9 +1,9 @@
 #include "design/DoorDrawing.h"
 #include "model/Clock.h"
 #include "model/Errors.h"
-#include "records/OrderSave.h"
+#include "session/OrderSave.h"
 #include "records/OrderStore.h"
-#include "records/ReopenOrder.h"
+#include "session/ReopenOrder.h"
 #include "support/RecordsFixture.h"
 
 #include <QFile>

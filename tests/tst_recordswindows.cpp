@@ -1,6 +1,6 @@
 #include "model/Clock.h"
 #include "records/OrderStore.h"
-#include "records/ReopenOrder.h"
+#include "session/ReopenOrder.h"
 #include "support/RecordsProgramFixture.h"
 #include "support/RecordsSupport.h"
 #include "ui/Unit1.h"

@@ -170,6 +170,13 @@ void bringUpToDate(QSqlDatabase& db, bool localFile) {
     upgrade(db);
 }
 
+// Tells this seat's windows that the records of `channel` changed.
+void announceChannel(const QString& channel) {
+    if (!g_events) return;
+    if (channel == OrderDatabase::ordersChannel) emit g_events->ordersChanged();
+    if (channel == OrderDatabase::customersChannel) emit g_events->customersChanged();
+}
+
 void listenForOtherSeats(QSqlDatabase& db) {
     if (!g_events || !onServer()) return;
     QSqlDriver* driver = db.driver();
@@ -179,10 +186,8 @@ void listenForOtherSeats(QSqlDatabase& db) {
     driver->setProperty("doravelListening", true);
     QObject::connect(driver, &QSqlDriver::notification, driver,
                      [](const QString& channel, QSqlDriver::NotificationSource source, const QVariant&) {
-                         // This seat's own windows already learnt of its own changes.
-                         if (!g_events || source == QSqlDriver::SelfSource) return;
-                         if (channel == OrderDatabase::ordersChannel) emit g_events->ordersChanged();
-                         if (channel == OrderDatabase::customersChannel) emit g_events->customersChanged();
+                         // This seat's own commits announced themselves already.
+                         if (source != QSqlDriver::SelfSource) announceChannel(channel);
                      });
 }
 
@@ -260,7 +265,7 @@ void exec(QSqlQuery& query) {
     if (!query.exec()) throw failure(query.lastError());
 }
 
-void watchOtherSeats(TSessionEvents& events) {
+void announceChangesTo(TSessionEvents& events) {
     g_events = &events;
     if (g_checked && QSqlDatabase::contains(connectionName)) {
         QSqlDatabase db = QSqlDatabase::database(connectionName, false);
@@ -366,4 +371,6 @@ void TWriteTransaction::commit() {
     run(m_db, QStringLiteral("COMMIT"));
     m_open = false;
     g_inTransaction = false;
+    for (const QString& channel : m_channels)
+        announceChannel(channel);
 }

@@ -45,9 +45,10 @@ QSqlQuery prepare(const QString& sql);
 // Runs a prepared statement; throws DoravelError with the engine's message.
 void exec(QSqlQuery& query);
 
-// From now on, orders or customers changed by another seat on the same server emit `events`'
-// ordersChanged or customersChanged. Nothing happens on the local file.
-void watchOtherSeats(TSessionEvents& events);
+// The one place that announces changed records: from now on every committed write transaction of this
+// seat emits `events`' ordersChanged or customersChanged for what it changed, and on a server the
+// changes other seats commit do the same (their announcements are listened for).
+void announceChangesTo(TSessionEvents& events);
 
 // At start: when the server cannot be reached, says so once. The program goes on either way.
 void reportUnreachableServer();
@@ -84,7 +85,7 @@ public:
     ~TWriteTransaction();
     TWriteTransaction(const TWriteTransaction&) = delete;
     TWriteTransaction& operator=(const TWriteTransaction&) = delete;
-    // The other seats learn at commit that the records of `channel` changed.
+    // At commit this seat's windows and the other seats learn that the records of `channel` changed.
     void announce(const QString& channel);
     void commit();
 

@@ -10,7 +10,7 @@ TSession::TSession(TProgramFolder folder_, std::unique_ptr<TProfileStore> store_
 
 void OnMainWindowCreated(TSession& session) {
     RegisterOrderDatabase(session.folder, LoadDatabaseSettings(*session.store));
-    OrderDatabase::watchOtherSeats(session.events);
+    OrderDatabase::announceChangesTo(session.events);
     DrawBlankDoors(session.doorImages);
     session.project.deliveryDate = Clock::today();
 }

@@ -4,7 +4,7 @@
 #include "model/Clock.h"
 #include "model/Messages.h"
 #include "model/NumberText.h"
-#include "records/OrderSave.h"
+#include "session/OrderSave.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
 

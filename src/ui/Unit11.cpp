@@ -95,9 +95,7 @@ void TForm11::open() {
 }
 
 void TForm11::run(const std::function<void()>& operation) {
-    const int stores = m_list.stores;
     RunGuarded(operation);
-    if (m_list.stores != stores) emit m_session.events.customersChanged();
     refresh();
 }
 

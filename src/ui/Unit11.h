@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/CustomerList.h"
+#include "session/CustomerList.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ui/Unit8.h"
 
 #include "model/Messages.h"
-#include "records/OrderSave.h"
+#include "session/OrderSave.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
 
@@ -128,12 +128,7 @@ void TForm8::save() {
     bool saved = false;
     if (!RunGuarded([&] { saved = SaveOrder(s.project, s.orderSave); })) return;
     hide();
-    if (!saved) {
-        emit customerListRequested();
-        return;
-    }
-    emit s.events.ordersChanged();
-    emit s.events.customersChanged();
+    if (!saved) emit customerListRequested();
 }
 
 void TForm8::refresh() {

@@ -153,7 +153,7 @@ void TForm9::edit() {
 }
 
 void TForm9::remove() {
-    RunGuarded([this] { DeleteListedOrder(m_session, m_listing, currentRow()); });
+    RunGuarded([this] { DeleteListedOrder(m_listing, currentRow()); });
 }
 
 void TForm9::print() {

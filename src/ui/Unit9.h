@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/OrderList.h"
+#include "session/OrderListing.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "records/ReopenOrder.h"
+#include "session/ReopenOrder.h"
 
 #include "design/DoorDrawing.h"
 #include "model/NumberText.h"

@@ -1,4 +1,4 @@
-#include "records/CustomerList.h"
+#include "session/CustomerList.h"
 
 #include "model/Errors.h"
 #include "records/OrderStore.h"
@@ -36,7 +36,6 @@ void PostCustomer(TCustomerList& list) {
         CustomerStore::insert(customer);
     else
         CustomerStore::update(customer);
-    ++list.stores;
     list.state = TCustomerList::State::Browse;
     list.rows = CustomerStore::all();
     list.current = 0;

@@ -1,4 +1,4 @@
-#include "records/OrderSave.h"
+#include "session/OrderSave.h"
 
 #include "model/Clock.h"
 #include "model/Errors.h"

@@ -12,7 +12,6 @@ struct TCustomerList {
     QList<TCustomer> rows;
     int current = -1;
     State state = State::Browse;
-    int stores = 0; // customers stored so far, so a window knows when to tell the others
 };
 
 // Showing the window: reads the customer table; the first customer becomes current.
