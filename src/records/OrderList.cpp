@@ -2,8 +2,6 @@
 
 #include "records/OrderDatabase.h"
 #include "records/OrderStore.h"
-#include "session/ReopenOrder.h"
-#include "session/Session.h"
 
 #include <QSqlQuery>
 #include <QVariant>

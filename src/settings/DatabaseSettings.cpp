@@ -1,6 +1,7 @@
 #include "settings/DatabaseSettings.h"
 
 #include "model/Errors.h"
+#include "model/NumberText.h"
 #include "settings/PgPassFile.h"
 #include "settings/ProfileStore.h"
 
@@ -20,13 +21,20 @@ QString TDatabaseSettings::serverName() const {
     return QStringLiteral("%1:%2, veritabanı %3").arg(host).arg(port).arg(database);
 }
 
+int PortOf(const QString& text) {
+    try {
+        return NumberText::toInt(text.trimmed());
+    } catch (const EConvertError&) {
+        return 0;
+    }
+}
+
 TDatabaseSettings LoadDatabaseSettings(const TProfileStore& store) {
     TDatabaseSettings settings;
     if (store.readSetting(k_engine) == k_serverEngine) settings.engine = TDatabaseSettings::Engine::Server;
     settings.host = store.readSetting(k_host);
-    bool number = false;
-    const int port = store.readSetting(k_port).toInt(&number);
-    if (number && port > 0 && port < 65536) settings.port = port;
+    const int port = PortOf(store.readSetting(k_port));
+    if (port > 0 && port < 65536) settings.port = port;
     const QString database = store.readSetting(k_database);
     if (!database.isEmpty()) settings.database = database;
     settings.user = store.readSetting(k_user);

@@ -29,6 +29,9 @@ inline const QString noUser = QStringLiteral("Lütfen kullanıcı adını girini
 } // namespace DatabaseSettingsTexts
 
 // The stored choice; a store that holds none gives the local file.
+// A port entry or stored port read by the number text module: 0 for anything not a whole number.
+int PortOf(const QString& text);
+
 TDatabaseSettings LoadDatabaseSettings(const TProfileStore& store);
 // Checks the entries (a server needs host, port, database and user: TRefusal otherwise), stores them
 // and, when a password was typed, writes it into the password file at `passFile`.

@@ -9,6 +9,14 @@
 
 namespace PgPassFile {
 
+QString shownName() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("%APPDATA%\\postgresql\\pgpass.conf");
+#else
+    return QStringLiteral("~/.pgpass");
+#endif
+}
+
 QString defaultPath() {
     const QString fromEnvironment = qEnvironmentVariable("PGPASSFILE");
     if (!fromEnvironment.isEmpty()) return fromEnvironment;

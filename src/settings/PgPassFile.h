@@ -10,6 +10,10 @@ namespace PgPassFile {
 // client library itself finds it.
 QString defaultPath();
 
+// How the operator is told where the password goes: ~/.pgpass, or on Windows
+// %APPDATA%\postgresql\pgpass.conf.
+QString shownName();
+
 // Stores the password for host:port:database:user, replacing that entry if present and keeping every
 // other line; the file ends with mode 0600. Throws DoravelError with the system's message.
 void storePassword(const QString& path, const QString& host, int port, const QString& database, const QString& user,

@@ -40,7 +40,8 @@ TDatabasePage::TDatabasePage(TSession& session, QWidget* parent) : QWidget(paren
     m_password->setEchoMode(QLineEdit::Password);
     auto* note = label(this,
                        QStringLiteral("Parola programın ayarlarına yazılmaz: PostgreSQL'in kendi parola dosyasında "
-                                      "(~/.pgpass) yalnız sizin okuyabileceğiniz biçimde saklanır."),
+                                      "(%1) yalnız sizin okuyabileceğiniz biçimde saklanır.")
+                           .arg(PgPassFile::shownName()),
                        QRect(labelX, 268, 620, 40));
     note->setWordWrap(true);
     m_test = button(this, QStringLiteral("DbTest"), QStringLiteral("Bağlantıyı Sına"), QRect(entryX, 320, 160, 30));
@@ -85,9 +86,7 @@ TDatabaseSettings TDatabasePage::entries() const {
     TDatabaseSettings settings;
     settings.engine = m_server->isChecked() ? TDatabaseSettings::Engine::Server : TDatabaseSettings::Engine::LocalFile;
     settings.host = m_host->text().trimmed();
-    bool number = false;
-    const int port = m_port->text().trimmed().toInt(&number);
-    settings.port = number ? port : 0;
+    settings.port = PortOf(m_port->text());
     settings.database = m_database->text().trimmed();
     settings.user = m_user->text().trimmed();
     return settings;

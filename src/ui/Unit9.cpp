@@ -40,7 +40,7 @@ TForm9::TForm9(TSession& session, QWidget* parent)
         auto* edit = new QDateEdit(Clock::today(), m_group);
         edit->setObjectName(name);
         edit->setGeometry(geometry);
-        edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        edit->setDisplayFormat(DisplayDate::format);
         edit->setCalendarPopup(true);
         return edit;
     };
