@@ -1,3 +1,5 @@
+#include "model/Messages.h"
+#include "model/ProgramFolder.h"
 #include "production/Fonts.h"
 #include "session/Resources.h"
 #include "session/Session.h"
@@ -16,7 +18,12 @@ int main(int argc, char* argv[]) {
     TMessageBoxBackend messages;
     TMessages::setBackend(&messages);
 
-    TSession session(TProgramFolder(QCoreApplication::applicationDirPath()), TProfileStore::openSystemStore());
+    // Beside the program file when it stands in a folder with its db folder; the user's own data
+    // folder, filled from the installed lists and prices on the first start, when installed.
+    const TProgramFolder folder =
+        TProgramFolder::locate(QCoreApplication::applicationDirPath(), TProgramFolder::userDataFolder());
+    RunGuarded([&] { folder.prepareUserData(); });
+    TSession session(folder, TProfileStore::openSystemStore());
     TProgramWindows windows(session);
     windows.form1()->showMaximized();
     return app.exec();
