@@ -50,7 +50,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright ${doravel_generated}/cha
 install(FILES ${doravel_generated}/doravel3.1.gz ${doravel_generated}/doravel3-sheet.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 PERMISSIONS ${doravel_data_permissions})
 
-# The Debian package: `scripts/package.sh` builds it.
+# The Debian package: `scripts/package.sh` builds what it holds (doravel_package_contents below) and
+# makes it; installing never builds the tests and benchmarks first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME doravel3)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
