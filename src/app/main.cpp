@@ -9,11 +9,16 @@
 #include "ui/Unit1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     SetUpApplication(app);
     RegisterResources();
+    // The menu entry's icon on the windows and in the task bar, the logo where it is not installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.merkona.doravel3"));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("doravel3"), QIcon(QStringLiteral(":/pictures/logo.jpg"))));
     Fonts::installSubstitutes();
     TMessageBoxBackend messages;
     TMessages::setBackend(&messages);
