@@ -64,3 +64,17 @@ convert -size 104x120 xc:'rgb(245,247,250)' -stroke 'rgb(90,90,90)' -strokewidth
     -fill 'rgb(150,185,215)' -stroke 'rgb(7,15,39)' -strokewidth 1 -draw 'rectangle 40,17 64,103' \
     -stroke 'rgb(7,15,39)' -strokewidth 3 -draw 'line 10,60 40,60 line 64,45 94,45 line 64,75 94,75' \
     -quality 92 pictures/about.jpg
+
+# Menu icon (hicolor theme): the logo drawn at four times its size, with the rounded background of
+# data/icons/doravel3.svg, then scaled down to each size the desktops ask for.
+big=$(mktemp --suffix=.png)
+convert -size 420x420 xc:none -fill 'rgb(245,247,250)' -stroke 'rgb(190,196,206)' -strokewidth 8 \
+    -draw 'roundrectangle 8,8 411,411 56,56' -fill 'rgb(211,220,233)' -stroke black -strokewidth 12 \
+    -draw 'rectangle 72,60 232,360' -draw 'rectangle 192,60 352,360' -stroke 'rgb(7,15,39)' -strokewidth 16 \
+    -draw 'line 72,208 232,208 line 272,60 272,360' -stroke 'rgb(90,90,90)' -strokewidth 12 \
+    -draw 'line 40,36 380,36 line 40,384 380,384' "$big"
+for size in 16 24 32 48 64 128 256; do
+    mkdir -p "../data/icons/hicolor/${size}x${size}/apps"
+    convert "$big" -filter Lanczos -resize ${size}x${size} -strip "../data/icons/hicolor/${size}x${size}/apps/doravel3.png"
+done
+rm -f "$big"

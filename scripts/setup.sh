@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Doravel 3 needs from Debian's packages (Debian 12) and builds it in ./build.
+# Installs what Doravel 3 needs from Debian's packages (Debian 12) and builds it in ./build: the
+# targets given as arguments (`setup.sh doravel3`), or everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,10 @@ packages=(
 )
 # The test command also needs a PostgreSQL server of its own to start.
 if [ "${DORAVEL_TEST_SERVER:-}" = 1 ]; then packages+=(postgresql); fi
+# Making and checking the Debian package (scripts/package.sh, scripts/check-package.sh).
+if [ "${DORAVEL_PACKAGE_TOOLS:-}" = 1 ]; then
+    packages+=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
+fi
 
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
@@ -32,4 +37,4 @@ if ! locale -a 2>/dev/null | grep -qix 'tr_TR\.utf-\?8'; then
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORAVEL_WERROR=ON
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" ${1:+--target "$@"}
