@@ -77,13 +77,11 @@ QString run(const QString& program, const QStringList& arguments) {
 QStringList barcodesOf(const QString& pdf, const QString& folder) {
     const QString prefix = QDir(folder).filePath(QStringLiteral("page"));
     run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("200"), QStringLiteral("-png"), pdf, prefix});
-    QStringList codes;
-    const QStringList pictures = QDir(folder).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name);
-    for (const QString& picture : pictures)
-        codes << run(QStringLiteral("zbarimg"),
-                     {QStringLiteral("--raw"), QStringLiteral("-q"), QStringLiteral("-Sdisable"),
-                      QStringLiteral("-Scode128.enable"), QDir(folder).filePath(picture)})
-                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList arguments{QStringLiteral("--raw"), QStringLiteral("-q"), QStringLiteral("-Sdisable"),
+                          QStringLiteral("-Scode128.enable")};
+    for (const QString& picture : QDir(folder).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name))
+        arguments << QDir(folder).filePath(picture);
+    const QStringList codes = run(QStringLiteral("zbarimg"), arguments).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return codes;
 }
 
