@@ -262,7 +262,8 @@ void TestLabels::everyBarcodeReadsBackOnceFromThePdf() {
         QVERIFY2(text.contains(label.countText()), qPrintable(label.countText()));
         QVERIFY2(text.contains(label.size), qPrintable(label.size));
     }
-    QVERIFY(text.contains(QStringLiteral("S123 · Aydın Mutfak")));
+    QVERIFY(text.contains(QStringLiteral("Sipariş 123")));
+    QVERIFY(text.contains(QStringLiteral("Aydın Mutfak")));
     QVERIFY(text.contains(QStringLiteral("Yılmaz Mobilya")));
     QVERIFY(text.contains(QStringLiteral("Kapak 1 · Bölme 2.1 · Cam")));
 }

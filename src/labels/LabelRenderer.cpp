@@ -28,7 +28,7 @@ constexpr double barsGap = 0.8; // between the text and the bars
 constexpr double lineSpacing = 1.18;
 
 struct TTextSizes {
-    double header = 3.1, customer = 2.7, place = 3.1, size = 4.4, material = 2.9, code = 2.5;
+    double header = 3.3, name = 2.6, customer = 2.6, place = 3.1, size = 4.4, material = 2.8, code = 2.5;
 };
 
 double typeScale(const TLabelGeometry& g) {
@@ -39,6 +39,7 @@ TTextSizes textSizes(const TLabelGeometry& g) {
     const double s = typeScale(g);
     TTextSizes t;
     t.header *= s;
+    t.name *= s;
     t.customer *= s;
     t.place *= s;
     t.size *= s;
@@ -48,7 +49,7 @@ TTextSizes textSizes(const TLabelGeometry& g) {
 }
 
 double textBlockHeight(const TTextSizes& t) {
-    return (t.header + t.customer + t.place + t.size + t.material) * lineSpacing;
+    return (t.header + t.name + t.customer + t.place + t.size + t.material) * lineSpacing;
 }
 
 double barsHeight(const TLabelGeometry& g) {
@@ -83,10 +84,13 @@ void drawLine(QPainter& painter, const QRectF& box, const QString& text, double 
     painter.drawText(box, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine, shown);
 }
 
-QString orderText(const TLabelOrder& order) {
-    if (order.number.isEmpty()) return order.name;
-    if (order.name.isEmpty()) return QStringLiteral("S%1").arg(order.number);
-    return QStringLiteral("S%1 · %2").arg(order.number, order.name);
+// The order number leads, as the pieces are sorted by it; an order not saved yet shows its name there.
+QString headerText(const TLabelOrder& order) {
+    return order.number.isEmpty() ? order.name : QStringLiteral("Sipariş %1").arg(order.number);
+}
+
+QString nameText(const TLabelOrder& order) {
+    return order.number.isEmpty() ? QString() : order.name;
 }
 
 void drawLabel(QPainter& painter, const QRectF& rect, double pxPerMm, const TLabelOrder& order,
@@ -107,7 +111,8 @@ void drawLabel(QPainter& painter, const QRectF& rect, double pxPerMm, const TLab
     const double countWidth =
         QFontMetricsF(font(t.header, pxPerMm, true), painter.device()).horizontalAdvance(count) + 1.5 * pxPerMm;
     drawLine(painter, box, count, t.header, pxPerMm, true, Qt::AlignRight);
-    drawLine(painter, box.adjusted(0, 0, -countWidth, 0), orderText(order), t.header, pxPerMm, true);
+    drawLine(painter, box.adjusted(0, 0, -countWidth, 0), headerText(order), t.header, pxPerMm, true);
+    drawLine(painter, lineBox(t.name), nameText(order), t.name, pxPerMm, false);
     drawLine(painter, lineBox(t.customer), order.customer, t.customer, pxPerMm, false);
     const QString place =
         label.kind == TPieceLabel::Profile ? label.place : label.place + QStringLiteral(" · ") + label.kindText();
