@@ -91,13 +91,16 @@ void addProfileLabels(const TProject& project, const TProductionSheet& sheet, co
     }
 }
 
-qint64 pieceCount(const TProductionSheet& sheet) {
-    qint64 sum = 0;
-    for (const TProfileLine& line : profileLines(sheet))
-        sum += line.count;
+// Read as numbers of any size, so that a count far beyond the limit is refused, never wrapped.
+double pieceCount(const TProductionSheet& sheet) {
+    double sum = 0;
+    for (qsizetype line = 0; line < sheet.profilname.size(); ++line)
+        for (int kind = 0; kind < TCuttingSettings::KindCount; ++kind)
+            if (sheet.profilname.at(line).endsWith(QStringLiteral(" cm ") + TCuttingSettings::kindName(kind)))
+                sum += std::max(0.0, NumberText::toFloat(sheet.profiladet.value(line)));
     for (const QStringList* counts : {&sheet.panelCounts, &sheet.glassCounts})
         for (const QString& count : *counts)
-            sum += static_cast<qint64>(NumberText::toFloat(count));
+            sum += std::max(0.0, NumberText::toFloat(count));
     return sum;
 }
 
@@ -141,11 +144,11 @@ void ArrangePanelGlassLabels(std::vector<TPieceLabel>& pieces) {
 
 TPieceLabels BuildPieceLabels(const TProject& project, const TProductionSheet& sheet, const TCuttingPlan* plan,
                               const TLabelOrder& order) {
-    const qint64 pieces = pieceCount(sheet);
+    const double pieces = pieceCount(sheet);
     if (pieces <= 0) throw TRefusal(QStringLiteral("Bu siparişte etiketlenecek parça yok."));
     if (pieces > PieceLabelLimits::maxLabels)
         throw TRefusal(QStringLiteral("Bu siparişte %1 parça var; etiketler bir seferde en çok %2 parça için basılır.")
-                           .arg(NumberText::fromInt(pieces))
+                           .arg(NumberText::fromFloat(pieces))
                            .arg(PieceLabelLimits::maxLabels));
 
     TPieceLabels result;
