@@ -22,6 +22,7 @@ private slots:
     void startupFailureStopsAtItsStep_data();
     void startupFailureStopsAtItsStep();
     void newProjectWithoutOrderNameDoesNotAsk();
+    void newProjectHasNoOrderNumberUntilSaved();
     void newProjectAsksAndNoChangesNothing();
     void newProjectYesEmptiesTheProject();
     void savingSettingsAfterAFailedStartKeepsThePickLists();
@@ -101,6 +102,16 @@ void TestSession::newProjectWithoutOrderNameDoesNotAsk() {
     QCOMPARE(session->project.kayitkontrol, QStringLiteral("yeni"));
     QCOMPARE(session->project.doorCount, QStringLiteral("2"));
     QCOMPARE(session->project.openingWidth, QString());
+}
+
+void TestSession::newProjectHasNoOrderNumberUntilSaved() {
+    TTestFolder folder;
+    auto session = folder.makeSession();
+    TScriptedMessages messages;
+    session->project.sno = QStringLiteral("41");
+    session->project.kayitkontrol = QStringLiteral("eski");
+    QVERIFY(NewProject(*session));
+    QCOMPARE(session->project.sno, QString());
 }
 
 void TestSession::newProjectAsksAndNoChangesNothing() {

@@ -81,6 +81,7 @@ private slots:
     void cuttingSettingsComeFromTheProjectFile();
     void pieceLongerThanItsBarIsNamedAndTheRestPlanned();
     void writesThePlanPagesAsPdf();
+    void writesTheLabelsAsPdf();
 
 private:
     QTemporaryDir m_dir;
@@ -376,6 +377,15 @@ void TestSheetTool::writesThePlanPagesAsPdf() {
     QCOMPARE(run.out, QByteArray());
     QVERIFY(readFile(pdf).startsWith("%PDF"));
     QCOMPARE(runTool({sheetData("two-doors/project.json"), QStringLiteral("--plan-pdf")}).exitCode, 2);
+}
+
+void TestSheetTool::writesTheLabelsAsPdf() {
+    const QString pdf = m_dir.filePath(QStringLiteral("labels.pdf"));
+    const TRun run = runTool({sheetData("two-doors/project.json"), QStringLiteral("--labels-pdf"), pdf});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(readFile(pdf).startsWith("%PDF"));
+    QCOMPARE(runTool({sheetData("two-doors/project.json"), QStringLiteral("--labels-pdf")}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestSheetTool)

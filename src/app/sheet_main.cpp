@@ -1,5 +1,8 @@
 // doravel3-sheet: the production figures (or the printed page) of a project file, without a window.
 #include "design/DoorDrawing.h"
+#include "labels/LabelRenderer.h"
+#include "labels/LabelSheet.h"
+#include "labels/PieceLabels.h"
 #include "model/Errors.h"
 #include "model/Messages.h"
 #include "production/CostTable.h"
@@ -23,7 +26,7 @@
 
 namespace {
 
-const char* const k_help = R"(Usage: doravel3-sheet PROJECT.json [--pdf FILE] [--plan-pdf FILE]
+const char* const k_help = R"(Usage: doravel3-sheet PROJECT.json [--pdf FILE] [--plan-pdf FILE] [--labels-pdf FILE]
 
 Runs the print preview's computations on a Doravel 3 project file (docs/PROJECT_FILE.md):
 the opening-size check, the profile cut list with the profile weights, the design check, the hole
@@ -34,8 +37,10 @@ number text the sheet shows (comma as decimal separator), the hole lists are six
 The member cuttingPlan holds the cutting plan of the profile bars, made with the project file's
 optional member cutting (defaults when absent).
 With --pdf FILE, writes the printed A4 production sheet as a PDF file instead; with --plan-pdf FILE,
-the cutting plan's pages (both may be given). A piece longer than its bar is named on standard
-error; the rest of the plan is still made.
+the cutting plan's pages; with --labels-pdf FILE, a label for every cut piece on A4 sheets of
+3 × 8 labels of 70 × 37 mm, the profile pieces in the order of the cutting plan (any of the three
+may be given). A piece longer than its bar is named on standard error; the rest of the plan is
+still made.
 
 A project whose figures cannot be computed (a size that is not a number, an opening without width
 or height, a door without a design) gets the program's own message on standard error, nothing on
@@ -85,6 +90,16 @@ int main(int argc, char* argv[]) {
         planPath = args.at(planIndex + 1);
         args.remove(planIndex, 2);
     }
+    QString labelsPath;
+    const qsizetype labelsIndex = args.indexOf(QStringLiteral("--labels-pdf"));
+    if (labelsIndex >= 0) {
+        if (labelsIndex + 1 >= args.size()) {
+            printError(QStringLiteral("--labels-pdf needs a file name"));
+            return 2;
+        }
+        labelsPath = args.at(labelsIndex + 1);
+        args.remove(labelsIndex, 2);
+    }
     if (args.size() != 1) {
         std::fputs(k_help, stderr);
         return 2;
@@ -102,8 +117,13 @@ int main(int argc, char* argv[]) {
         for (const QString& problem : plan.problems())
             printError(problem);
         if (!planPath.isEmpty()) CuttingPlanRenderer::writePdf(planPath, plan);
+        if (!labelsPath.isEmpty()) {
+            const TPieceLabels labels =
+                BuildPieceLabels(content.project, sheet, &plan, TLabelOrder{QString(), content.project.orderName, {}});
+            LabelRenderer::writePdf(labelsPath, labels, TLabelSheetSettings().geometry());
+        }
         if (pdfPath.isEmpty()) {
-            if (!planPath.isEmpty()) return 0;
+            if (!planPath.isEmpty() || !labelsPath.isEmpty()) return 0;
             QJsonObject root = QJsonDocument::fromJson(SheetToJson(sheet)).object();
             root.insert(QStringLiteral("cuttingPlan"), CuttingPlanToJson(plan));
             const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);

@@ -30,6 +30,42 @@ QString area(const QStringList& pieces, qint64 cabinets) {
 
 } // namespace
 
+void ForEachPanelGlassPiece(const TProject& project, const std::function<void(const TPanelGlassPiece&)>& visit) {
+    const int doors = Counts::doors(project);
+    auto produce = [&](const QString& kind, int door, int division, int part, const QString& width,
+                       const QString& height, const QString& material) {
+        if (kind != ProjectTexts::panel && kind != ProjectTexts::glass) return;
+        visit(TPanelGlassPiece{kind, door, division, part, width, height, material, pieceLine(width, height, material),
+                               toFloat(width) * toFloat(height)});
+    };
+
+    for (int door = 1; door <= doors; ++door) {
+        for (int division = 1; division <= 6; ++division) {
+            const QString& w = project.divisionWidth(door, division);
+            const QString& h = project.divisionHeight(door, division);
+            const TSplitRow& split = project.splitTable(door)[division];
+            if (!isSplit(split)) {
+                if (!w.isEmpty())
+                    produce(project.divisionKind(door, division), door, division, 0, w, h,
+                            project.divisionName(door, division));
+                continue;
+            }
+            const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
+            if (!horizontal && project.direction(door) != ProjectTexts::vertical) continue;
+            for (int part = 1; part <= 3; ++part) {
+                const QString& size = split[3 * part - 2];
+                const QString& kind = split[3 * part - 1];
+                const QString& material = split[3 * part];
+                if (size == QLatin1String("0")) continue;
+                if (horizontal)
+                    produce(kind, door, division, part, size, h, material);
+                else
+                    produce(kind, door, division, part, w, size, material);
+            }
+        }
+    }
+}
+
 void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
     sheet.panelLines.clear();
     sheet.panelCounts.clear();
@@ -41,44 +77,16 @@ void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
     sheet.glassArea.clear();
 
     const qint64 cabinets = Counts::cabinets(project);
-    const int doors = Counts::doors(project);
     QStringList panelProduced, glassProduced;
-    auto produce = [&](const QString& kind, const QString& line, double pieceArea) {
-        if (kind == ProjectTexts::panel) {
-            panelProduced << line;
-            sheet.panel << NumberText::fromFloat(pieceArea);
-        } else if (kind == ProjectTexts::glass) {
-            glassProduced << line;
-            sheet.cam << NumberText::fromFloat(pieceArea);
+    ForEachPanelGlassPiece(project, [&](const TPanelGlassPiece& piece) {
+        if (piece.kind == ProjectTexts::panel) {
+            panelProduced << piece.line;
+            sheet.panel << NumberText::fromFloat(piece.area);
+        } else {
+            glassProduced << piece.line;
+            sheet.cam << NumberText::fromFloat(piece.area);
         }
-    };
-
-    for (int door = 1; door <= doors; ++door) {
-        for (int division = 1; division <= 6; ++division) {
-            const QString& w = project.divisionWidth(door, division);
-            const QString& h = project.divisionHeight(door, division);
-            const TSplitRow& split = project.splitTable(door)[division];
-            if (!isSplit(split)) {
-                const QString& kind = project.divisionKind(door, division);
-                if ((kind == ProjectTexts::panel || kind == ProjectTexts::glass) && !w.isEmpty())
-                    produce(kind, pieceLine(w, h, project.divisionName(door, division)), toFloat(w) * toFloat(h));
-                continue;
-            }
-            const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
-            if (!horizontal && project.direction(door) != ProjectTexts::vertical) continue;
-            for (int part = 1; part <= 3; ++part) {
-                const QString& size = split[3 * part - 2];
-                const QString& kind = split[3 * part - 1];
-                const QString& material = split[3 * part];
-                if ((kind != ProjectTexts::panel && kind != ProjectTexts::glass) || size == QLatin1String("0"))
-                    continue;
-                if (horizontal)
-                    produce(kind, pieceLine(size, h, material), toFloat(size) * toFloat(h));
-                else
-                    produce(kind, pieceLine(w, size, material), toFloat(w) * toFloat(size));
-            }
-        }
-    }
+    });
 
     group(panelProduced, cabinets, sheet.panelLines, sheet.panelCounts);
     group(glassProduced, cabinets, sheet.glassLines, sheet.glassCounts);

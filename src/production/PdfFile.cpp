@@ -12,11 +12,19 @@
 namespace PdfFile {
 
 void write(const QString& path, const QString& title, const PaintPages& paint) {
+    write(path, title, QPageSize(QPageSize::A4).size(QPageSize::Millimeter), paint);
+}
+
+void write(const QString& path, const QString& title, const QSizeF& pageMillimetres, const PaintPages& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        // A page size is kept upright; a page wider than tall is that size turned.
+        const bool wide = pageMillimetres.width() > pageMillimetres.height();
+        const QSizeF upright = wide ? pageMillimetres.transposed() : pageMillimetres;
+        writer.setPageLayout(QPageLayout(QPageSize(upright, QPageSize::Millimeter),
+                                         wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setResolution(300);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Doravel 3"));

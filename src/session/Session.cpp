@@ -47,6 +47,8 @@ bool NewProject(TSession& session) {
     project.openingHeight.clear();
     project.orderName.clear();
     project.kayitkontrol = ProjectTexts::recordNew;
+    // A new order has no number until it is saved; the labels print the number it has.
+    project.sno.clear();
     project.clearDoorTable();
     clearSplitTable(session.divisionEditor.splits);
     return true;

@@ -71,6 +71,10 @@ void TForm1::buildActions() {
     costAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     QAction* cuttingAction = action(QStringLiteral("actionCuttingPlan"), QStringLiteral("Kesim Planı"), "cut");
     cuttingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    QAction* labelsAction = action(QStringLiteral("actionLabels"), QStringLiteral("Etiketler"), "print");
+    labelsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction* labelSettingsAction =
+        action(QStringLiteral("actionLabelSettings"), QStringLiteral("Etiket Ayarları"), "settings");
     QAction* customersAction =
         action(QStringLiteral("actionCustomers"), QStringLiteral("Müşteri Listesi"), "customers");
     QAction* settingsAction = action(QStringLiteral("actionSettings"), QStringLiteral("Ayarlar"), "settings");
@@ -82,6 +86,7 @@ void TForm1::buildActions() {
     file->addActions({newAction, openAction, saveAction, printAction, exitAction});
     QMenu* project = menuBar()->addMenu(QStringLiteral("P&roje"));
     project->addActions({m_measureMenu, costAction, cuttingAction});
+    project->addActions({labelsAction, labelSettingsAction});
     menuBar()->addMenu(QStringLiteral("&Müşteri"))->addAction(customersAction);
     menuBar()->addMenu(QStringLiteral("&Ayarlar"))->addAction(settingsAction);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Yardım"));
@@ -143,6 +148,8 @@ void TForm1::buildActions() {
     connect(m_measureMenu, &QAction::triggered, this, [this] { emit divisionEditorRequested(0); });
     connect(costAction, &QAction::triggered, this, &TForm1::costTableRequested);
     connect(cuttingAction, &QAction::triggered, this, &TForm1::cuttingPlanRequested);
+    connect(labelsAction, &QAction::triggered, this, &TForm1::labelsRequested);
+    connect(labelSettingsAction, &QAction::triggered, this, &TForm1::labelSettingsRequested);
     connect(settingsAction, &QAction::triggered, this, &TForm1::settingsRequested);
     connect(helpAction, &QAction::triggered, this, &TForm1::helpRequested);
     connect(aboutAction, &QAction::triggered, this, &TForm1::aboutRequested);

@@ -51,6 +51,8 @@ signals:
     void costTableRequested();
     void settingsRequested();
     void cuttingPlanRequested();
+    void labelsRequested();
+    void labelSettingsRequested();
     void helpRequested();
     void aboutRequested();
     void saveDialogRequested();
