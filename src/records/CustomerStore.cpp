@@ -3,6 +3,7 @@
 #include "model/Errors.h"
 #include "records/OrderDatabase.h"
 #include "records/OrderStore.h"
+#include "records/RecordChecks.h"
 
 #include <QVariant>
 
@@ -51,6 +52,7 @@ int nextNumber() {
 }
 
 int insert(TCustomer& customer) {
+    RecordChecks::checkCustomer(customer);
     TWriteTransaction transaction;
     customer.mno = largestPlusOne();
     customer.bakiye = 0;
@@ -68,6 +70,7 @@ int insert(TCustomer& customer) {
 }
 
 void update(const TCustomer& customer) {
+    RecordChecks::checkCustomer(customer);
     TWriteTransaction transaction;
     QSqlQuery query =
         OrderDatabase::prepare(QStringLiteral("UPDATE musteri SET Musteriadi = ?, Tel = ?, Adres = ? WHERE Mno = ?"));
