@@ -91,10 +91,10 @@ private slots:
         QFETCH(int, amount);
         QFETCH(bool, refused);
         TOrderRecord record = *OrderStore::readOrder(m_order);
-        int* target = field == QLatin1String("Kalan")            ? &record.kalan
+        int* target = field == QLatin1String("Kalan")             ? &record.kalan
                       : field == QStringLiteral("Sipariş Tutarı") ? &record.stutar
                       : field == QStringLiteral("Alınan")         ? &record.alinan
-                                                                 : &record.ilaveTutar[1];
+                                                                  : &record.ilaveTutar[1];
         *target = amount;
         if (!refused) {
             // Within the limits an order's amounts can be stored and re-saved.
@@ -148,7 +148,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, message);
         const std::optional<TCustomer> storedCustomer = CustomerStore::find(m_customer);
-        if (field == QStringLiteral("Müşteri Adı") || field == QLatin1String("Tel") || field == QLatin1String("Adres")) {
+        if (field == QStringLiteral("Müşteri Adı") || field == QLatin1String("Tel") ||
+            field == QLatin1String("Adres")) {
             TCustomer customer = *storedCustomer;
             QString& target = field == QLatin1String("Tel")     ? customer.tel
                               : field == QLatin1String("Adres") ? customer.adres
@@ -163,9 +164,9 @@ private slots:
         if (field != QLatin1String("Tel") && field != QLatin1String("Adres")) {
             const TOrderRecord stored = *OrderStore::readOrder(m_order);
             TOrderRecord record = stored;
-            QString& target = field == QLatin1String("NOT")           ? record.note
+            QString& target = field == QLatin1String("NOT")            ? record.note
                               : field == QStringLiteral("Müşteri Adı") ? record.musteriadi
-                                                                      : record.siparisadi;
+                                                                       : record.siparisadi;
             target = text;
             TOrderRecord fresh = record;
             QCOMPARE(refusalOf([&] { OrderStore::insertOrder(fresh); }), message);
