@@ -1,6 +1,7 @@
 #include "model/Clock.h"
 #include "production/Fonts.h"
 #include "production/OrderListReport.h"
+#include "support/TestSupport.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -165,6 +166,53 @@ private slots:
         // The grand total is the grid's figure, never the printed list's.
         for (const TWord& word : words)
             QVERIFY(word.text != QLatin1String("99999"));
+    }
+
+    // Order numbers of any length and amounts up to the limit print whole inside their columns.
+    void largeFiguresStandWholeInTheirColumns_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("value");
+        QTest::newRow("five-digit order number") << 0 << 99999;
+        QTest::newRow("six-digit order number") << 0 << 123456;
+        QTest::newRow("largest order number") << 0 << 2147483647;
+        QTest::newRow("six-digit width") << 3 << 123456;
+        QTest::newRow("order amount at the limit") << 8 << 1000000000;
+        QTest::newRow("remaining amount at minus the limit") << 10 << -1000000000;
+    }
+    void largeFiguresStandWholeInTheirColumns() {
+        QFETCH(int, column);
+        QFETCH(int, value);
+        QList<TOrderListRow> list = orders(1);
+        int* field = column == 0   ? &list[0].sno
+                     : column == 3 ? &list[0].dolapen
+                     : column == 8 ? &list[0].stutar
+                                   : &list[0].kalan;
+        *field = value;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("liste.pdf"));
+        OrderListReport::writePdf(pdf, list);
+        int pages = 0;
+        const QList<TWord> words = pdfWords(pdf, &pages);
+        const OrderListReport::TColumn& c = OrderListReport::columns()[column];
+        const QRectF cell(10 + c.left, 10 + 7.1 + 5.0, c.width, OrderListReport::DetailHeightMm);
+        QVERIFY2(hasWordInside(words, 0, QString::number(value), cell), qPrintable(QString::number(value)));
+    }
+
+    // Up to the limit the preview is made at once; beyond it only after Yes (Enter answers No).
+    void longListIsPreviewedOnlyAfterYes() {
+        TScriptedMessages messages;
+        int atLimit = OrderListReport::rowsOnFirstPage() +
+                      (OrderListReport::PreviewPageLimit - 1) * OrderListReport::rowsOnLaterPages();
+        QCOMPARE(OrderListReport::pageCount(atLimit), OrderListReport::PreviewPageLimit);
+        QVERIFY(OrderListReport::confirmLength(atLimit));
+        QVERIFY(OrderListReport::confirmLength(0));
+        QCOMPARE(messages.asked, QStringList());
+        messages.answers = {false, true};
+        QVERIFY(!OrderListReport::confirmLength(atLimit + 1));
+        QVERIFY(OrderListReport::confirmLength(100000));
+        QCOMPARE(messages.asked,
+                 QStringList({OrderListReportTexts::longList.arg(atLimit + 1).arg(301),
+                              OrderListReportTexts::longList.arg(100000).arg(OrderListReport::pageCount(100000))}));
     }
 
     void longTextEndsInsideItsColumn() {

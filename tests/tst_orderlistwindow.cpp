@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
@@ -242,6 +243,26 @@ private slots:
         QCOMPARE(shown(), QList<int>({8, 5, 2}));
         QCOMPARE(find<QComboBox>(orders(), "ComboBox1")->count(), 3);
         QCOMPARE(find<QComboBox>(orders(), "ComboBox1")->currentText(), QStringLiteral("O'Brien"));
+    }
+
+    // Six-digit order numbers and amounts at the limit show whole in the grid.
+    void largeFiguresShowWholeInTheGrid() {
+        const int big = storeOrder(ornek, QStringLiteral("Örnek"), QDate(2026, 12, 4));
+        for (const QString& sql :
+             {QStringLiteral("UPDATE siparis SET sno = ?, geneltoplam = 1000000000, kalan = -1000000000 WHERE sno = ?"),
+              QStringLiteral("UPDATE k1 SET Siparisno = ? WHERE Siparisno = ?")}) {
+            QSqlQuery query = OrderDatabase::prepare(sql);
+            query.addBindValue(123456);
+            query.addBindValue(big);
+            OrderDatabase::exec(query);
+        }
+        trigger("actionOpen");
+        QCOMPARE(shown().first(), 123456);
+        const QFontMetrics metrics(grid()->font());
+        for (int column : {int(TOrderListing::No), int(TOrderListing::Tutar), int(TOrderListing::Kalan)}) {
+            const QString text = grid()->model()->index(0, column).data().toString();
+            QVERIFY2(metrics.horizontalAdvance(text) + 6 <= grid()->columnWidth(column), qPrintable(text));
+        }
     }
 
     void yazdirPreviewsTheListedOrders() {

@@ -62,6 +62,11 @@ bool TMessages::askYesNo(const QString& text, bool warning) {
     return backend().askYesNo(text, warning);
 }
 
+bool TMessages::askYesNoDefaultNo(const QString& text) {
+    showHeld();
+    return backend().askYesNoDefaultNo(text);
+}
+
 bool TMessages::askOkCancel(const QString& text) {
     showHeld();
     return backend().askOkCancel(text);

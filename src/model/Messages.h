@@ -13,6 +13,8 @@ public:
     virtual void showError(const QString& text) = 0;
     virtual bool askYesNo(const QString& text, bool warning) = 0;
     virtual bool askOkCancel(const QString& text) = 0;
+    // A question whose default answer, the one Enter gives, is No.
+    virtual bool askYesNoDefaultNo(const QString& text) { return askYesNo(text, true); }
     // A one-line prompt; a cancelled prompt gives the empty text.
     virtual QString inputQuery(const QString& caption, const QString& prompt, const QString& initial) = 0;
 };
@@ -27,6 +29,8 @@ public:
     // A question or a prompt first shows the messages held before it.
     static bool askYesNo(const QString& text, bool warning = false);
     static bool askOkCancel(const QString& text);
+    // A question about a step that cannot be undone: Enter answers No.
+    static bool askYesNoDefaultNo(const QString& text);
     static QString inputQuery(const QString& caption, const QString& prompt, const QString& initial = QString());
 };
 

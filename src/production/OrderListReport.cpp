@@ -2,6 +2,7 @@
 
 #include "model/Clock.h"
 #include "model/Errors.h"
+#include "model/Messages.h"
 #include "production/Fonts.h"
 #include "production/PdfFile.h"
 
@@ -42,6 +43,11 @@ QString text(const TOrderListRow& r, int column) {
     }
 }
 
+// S. No, En, Boy, Kapak, Tutar, Alınan, Kalan.
+bool isFigure(int column) {
+    return column == 0 || (column >= 3 && column <= 5) || (column >= 8 && column <= 10);
+}
+
 // Millimetres of the sheet to device pixels.
 class TSheet {
 public:
@@ -69,6 +75,21 @@ public:
         }
         const QString shown = m_painter.fontMetrics().elidedText(value, Qt::ElideRight, int(inner.width()));
         m_painter.drawText(inner, int(alignment | Qt::AlignVCenter), shown);
+    }
+    // A figure is always written whole: one wider than its box is drawn narrower, never cut short.
+    void figure(const QRectF& box, const QString& value) {
+        const QRectF inner = box.adjusted(mm(0.3), 0, -mm(0.3), 0);
+        const double width = m_painter.fontMetrics().horizontalAdvance(value) * 1.02;
+        if (width <= inner.width()) {
+            m_painter.drawText(inner, int(Qt::AlignHCenter | Qt::AlignVCenter), value);
+            return;
+        }
+        m_painter.save();
+        m_painter.translate(inner.left(), 0);
+        m_painter.scale(inner.width() / width, 1);
+        m_painter.drawText(QRectF(0, inner.top(), width, inner.height()),
+                           int(Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextDontClip), value);
+        m_painter.restore();
     }
 
 private:
@@ -102,7 +123,11 @@ void paintDetail(TSheet& sheet, double top, const TOrderListRow& row) {
         const TColumn& c = columns()[i];
         sheet.line(c.left, bottom, c.left + c.width, bottom);
         sheet.line(c.left + c.width, top, c.left + c.width, bottom);
-        sheet.text(sheet.rect(c.left, top, c.width, DetailHeightMm), text(row, i), Qt::AlignHCenter);
+        const QRectF box = sheet.rect(c.left, top, c.width, DetailHeightMm);
+        if (isFigure(i))
+            sheet.figure(box, text(row, i));
+        else
+            sheet.text(box, text(row, i), Qt::AlignHCenter);
     }
 }
 
@@ -164,6 +189,12 @@ void paint(QPainter& painter, QPagedPaintDevice& device, const QRectF& pageRect,
         const double footer = PageHeightMm - MarginMm - FooterHeightMm;
         sheet.line(0, footer, BandWidth, footer);
     }
+}
+
+bool confirmLength(int rows) {
+    const int pages = pageCount(rows);
+    if (pages <= PreviewPageLimit) return true;
+    return TMessages::askYesNoDefaultNo(OrderListReportTexts::longList.arg(rows).arg(pages));
 }
 
 void writePdf(const QString& path, const QList<TOrderListRow>& rows) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QRectF>
+#include <QString>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -34,9 +35,22 @@ int rowsOnFirstPage();
 int rowsOnLaterPages();
 int pageCount(int rows);
 
+// More pages than a preview makes in a moment: laying out, holding and showing them takes seconds
+// and hundreds of megabytes.
+constexpr int PreviewPageLimit = 300;
+// Before the preview of `rows` orders: true at once up to PreviewPageLimit pages; above it the
+// operator is asked (Enter answers No), and true only on Yes.
+bool confirmLength(int rows);
+
 // Paints every page; the painter is active on `device`, which gets a new page for each page after the first.
 void paint(QPainter& painter, QPagedPaintDevice& device, const QRectF& pageRect, const QList<TOrderListRow>& rows);
 // Writes the list as an A4 PDF; throws DoravelError when the file cannot be written.
 void writePdf(const QString& path, const QList<TOrderListRow>& rows);
 
 } // namespace OrderListReport
+
+namespace OrderListReportTexts {
+inline const QString longList = QStringLiteral(
+    "Listelenen %1 sipariş %2 sayfa tutuyor. Önizlemenin hazırlanması uzun sürer ve çok bellek ister; daha kısa bir "
+    "liste için müşteri veya tarih süzgecini kullanabilirsiniz.\n\nBütün sayfalar yine de hazırlansın mı?");
+} // namespace OrderListReportTexts

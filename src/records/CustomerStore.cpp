@@ -4,6 +4,7 @@
 #include "records/OrderDatabase.h"
 #include "records/OrderSchema.h"
 #include "records/OrderStore.h"
+#include "records/RecordChecks.h"
 
 #include <QVariant>
 
@@ -52,6 +53,7 @@ int nextNumber() {
 }
 
 int insert(TCustomer& customer) {
+    RecordChecks::checkCustomer(customer);
     TWriteTransaction transaction;
     customer.mno = largestPlusOne();
     customer.bakiye = 0;
@@ -69,6 +71,7 @@ int insert(TCustomer& customer) {
 }
 
 void update(const TCustomer& customer) {
+    RecordChecks::checkCustomer(customer);
     TWriteTransaction transaction;
     QSqlQuery query =
         OrderDatabase::prepare(QStringLiteral("UPDATE musteri SET Musteriadi = ?, Tel = ?, Adres = ? WHERE Mno = ?"));

@@ -273,6 +273,11 @@ void announceChangesTo(TSessionEvents& events) {
     }
 }
 
+void announceReplaced() {
+    announceChannel(customersChannel);
+    announceChannel(ordersChannel);
+}
+
 void reportUnreachableServer() {
     if (!onServer()) return;
     try {

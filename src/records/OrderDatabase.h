@@ -50,6 +50,10 @@ void exec(QSqlQuery& query);
 // changes other seats commit do the same (their announcements are listened for).
 void announceChangesTo(TSessionEvents& events);
 
+// After the whole local file was replaced (a restored copy): this seat's windows learn that every
+// order and customer may have changed.
+void announceReplaced();
+
 // At start: when the server cannot be reached, says so once. The program goes on either way.
 void reportUnreachableServer();
 

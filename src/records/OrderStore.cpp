@@ -3,6 +3,7 @@
 #include "model/Errors.h"
 #include "records/OrderDatabase.h"
 #include "records/OrderSchema.h"
+#include "records/RecordChecks.h"
 
 #include <QSqlRecord>
 #include <QVariant>
@@ -39,7 +40,7 @@ void bindAll(QSqlQuery& query, const QVariantList& values) {
         query.addBindValue(value);
 }
 
-void changeBalance(int mno, int amount) {
+void changeBalance(int mno, qint64 amount) {
     QSqlQuery query = OrderDatabase::prepare(QStringLiteral("UPDATE musteri SET Bakiye = Bakiye + ? WHERE Mno = ?"));
     query.addBindValue(double(amount));
     query.addBindValue(mno);
@@ -127,6 +128,7 @@ void announceOrderChange(TWriteTransaction& transaction) {
 namespace OrderStore {
 
 int insertOrder(TOrderRecord& record) {
+    RecordChecks::checkOrder(record);
     TWriteTransaction transaction;
     TNewOrderStatements statements;
     writeNewOrder(record, statements);
@@ -141,6 +143,7 @@ void insertOrders(int count, const std::function<void(TOrderRecord&)>& fill) {
     for (int i = 0; i < count; ++i) {
         TOrderRecord record;
         fill(record);
+        RecordChecks::checkOrder(record);
         writeNewOrder(record, statements);
     }
     announceOrderChange(transaction);
@@ -148,13 +151,15 @@ void insertOrders(int count, const std::function<void(TOrderRecord&)>& fill) {
 }
 
 void replaceOrder(const TOrderRecord& record) {
+    RecordChecks::checkOrder(record);
     TWriteTransaction transaction;
     QSqlQuery stored = OrderDatabase::prepare(QStringLiteral("SELECT musterino, kalan FROM siparis WHERE sno = ?"));
     stored.addBindValue(record.sno);
     OrderDatabase::exec(stored);
     if (!stored.next()) throw DoravelError(OrderTexts::notEditing);
     const int oldCustomer = stored.value(0).toInt();
-    const int oldKalan = stored.value(1).toInt();
+    // Balances are summed in 64 bits: the negation of any stored amount is exact.
+    const qint64 oldKalan = stored.value(1).toLongLong();
     stored.finish();
 
     static const QString assignments = [] {
@@ -182,7 +187,7 @@ bool deleteOrder(int sno) {
     OrderDatabase::exec(stored);
     if (!stored.next()) return false;
     const int customer = stored.value(0).toInt();
-    const int kalan = stored.value(1).toInt();
+    const qint64 kalan = stored.value(1).toLongLong();
     stored.finish();
     for (int door = 1; door <= 6; ++door) {
         QSqlQuery split = OrderDatabase::prepare(

@@ -3,6 +3,8 @@
 #include "design/DoorDrawing.h"
 #include "model/Clock.h"
 #include "model/Messages.h"
+#include "records/Backup.h"
+#include "session/BackupCommands.h"
 #include "records/OrderDatabase.h"
 
 TSession::TSession(TProgramFolder folder_, std::unique_ptr<TProfileStore> store_)
@@ -25,6 +27,7 @@ void OnMainWindowShown(TSession& session) {
     session.statusDate = DisplayDate::text(Clock::today()) + QStringLiteral("   ");
     session.doorAreaEnabled = true;
     OrderDatabase::reportUnreachableServer();
+    MakeDailyBackup(session.folder, OrderDatabase::settings());
 }
 
 void LoadMaterialListsAndPrices(TSession& session) {

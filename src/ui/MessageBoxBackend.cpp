@@ -31,6 +31,11 @@ bool TMessageBoxBackend::askYesNo(const QString& text, bool warning) {
     return answer == QMessageBox::Yes;
 }
 
+bool TMessageBoxBackend::askYesNoDefaultNo(const QString& text) {
+    return QMessageBox::warning(owner(), title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 bool TMessageBoxBackend::askOkCancel(const QString& text) {
     return QMessageBox::information(owner(), title(), text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }

@@ -9,5 +9,6 @@ public:
     void showError(const QString& text) override;
     bool askYesNo(const QString& text, bool warning) override;
     bool askOkCancel(const QString& text) override;
+    bool askYesNoDefaultNo(const QString& text) override;
     QString inputQuery(const QString& caption, const QString& prompt, const QString& initial) override;
 };

@@ -4,6 +4,9 @@
 #include "model/Clock.h"
 #include "model/Messages.h"
 #include "model/NumberText.h"
+#include "records/Backup.h"
+#include "records/OrderDatabase.h"
+#include "session/BackupCommands.h"
 #include "session/OrderSave.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
@@ -12,6 +15,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -63,6 +67,8 @@ void TForm1::buildActions() {
     saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* printAction = action(QStringLiteral("actionPrint"), QStringLiteral("&Yazdır"), "print");
     printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* restoreAction =
+        action(QStringLiteral("actionRestoreBackup"), QStringLiteral("Yedekten Geri Yükle"), "save");
     QAction* exitAction = action(QStringLiteral("actionExit"), QStringLiteral("&Çıkış"), "exit");
     m_measureMenu = action(QStringLiteral("actionMeasureMenu"), QStringLiteral("&Ölçülendir"), "measure");
     // Virtual-key code 191 is the slash key.
@@ -83,7 +89,11 @@ void TForm1::buildActions() {
     QAction* aboutAction = action(QStringLiteral("actionAbout"), QStringLiteral("Hakkında"), "about");
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Dosya"));
-    file->addActions({newAction, openAction, saveAction, printAction, exitAction});
+    file->addActions({newAction, openAction, saveAction, printAction});
+    file->addSeparator();
+    file->addAction(restoreAction);
+    file->addSeparator();
+    file->addAction(exitAction);
     QMenu* project = menuBar()->addMenu(QStringLiteral("P&roje"));
     project->addActions({m_measureMenu, costAction, cuttingAction});
     project->addActions({labelsAction, labelSettingsAction});
@@ -145,6 +155,7 @@ void TForm1::buildActions() {
     connect(newAction, &QAction::triggered, this, &TForm1::newProject);
     connect(printAction, &QAction::triggered, this, &TForm1::printRequested);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(restoreAction, &QAction::triggered, this, &TForm1::restoreBackup);
     connect(m_measureMenu, &QAction::triggered, this, [this] { emit divisionEditorRequested(0); });
     connect(costAction, &QAction::triggered, this, &TForm1::costTableRequested);
     connect(cuttingAction, &QAction::triggered, this, &TForm1::cuttingPlanRequested);
@@ -362,4 +373,12 @@ void TForm1::newProject() {
 
 void TForm1::saveOrder() {
     if (RunGuarded([this] { CheckSaveCommand(m_session.project); })) emit saveDialogRequested();
+}
+
+void TForm1::restoreBackup() {
+    const QString copy =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Yedekten Geri Yükle"), Backup::folder(m_session.folder),
+                                     QStringLiteral("Sipariş veritabanı yedeği (*.sqlite)"));
+    if (copy.isEmpty()) return;
+    RunGuarded([&] { RestoreBackup(m_session.folder, OrderDatabase::settings(), copy); });
 }

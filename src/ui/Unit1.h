@@ -40,6 +40,8 @@ public:
     void newProject();
     // Kaydet: the save command's check, then the save dialog.
     void saveOrder();
+    // "Yedekten Geri Yükle": a copy chosen in the backup folder replaces the local order database.
+    void restoreBackup();
     // The start-up steps have run (after the window was first drawn).
     bool startedUp() const { return m_startedUp; }
 

@@ -2,6 +2,7 @@
 
 #include "model/Messages.h"
 #include "model/NumberText.h"
+#include "model/StoredText.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
 
@@ -35,7 +36,7 @@ TForm11::TForm11(TSession& session, QWidget* parent)
     bold.setBold(true);
     label(this, QStringLiteral("Müşteri Adı"), QRect(320, 12, 90, 24));
     m_name = edit(this, QStringLiteral("DBEdit1"), QRect(414, 12, 218, 24));
-    m_name->setMaxLength(100);
+    m_name->setMaxLength(StoredText::NameLength);
     label(this, QStringLiteral("Müşteri No"), QRect(320, 44, 90, 24));
     m_number = edit(this, QStringLiteral("DBEdit2"), QRect(414, 44, 100, 24), true);
     m_number->setFont(bold);
@@ -44,7 +45,7 @@ TForm11::TForm11(TSession& session, QWidget* parent)
     m_balance->setFont(bold);
     label(this, QStringLiteral("Tel"), QRect(320, 108, 90, 24));
     m_tel = edit(this, QStringLiteral("DBEdit4"), QRect(414, 108, 140, 24));
-    m_tel->setMaxLength(15);
+    m_tel->setMaxLength(StoredText::TelLength);
     label(this, QStringLiteral("Adres"), QRect(320, 140, 90, 24));
     m_adres = new QPlainTextEdit(this);
     m_adres->setObjectName(QStringLiteral("DBMemo1"));

@@ -2,6 +2,7 @@
 
 #include "model/Clock.h"
 #include "model/Messages.h"
+#include "model/StoredText.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
 
@@ -24,6 +25,7 @@ TForm4::TForm4(TSession& session, QWidget* parent)
 
     label(this, QStringLiteral("Sipariş İsmi  :"), QRect(16, 16, 110, 24), true);
     m_orderName = edit(this, QStringLiteral("Edit1"), QRect(130, 16, 320, 24));
+    m_orderName->setMaxLength(StoredText::NameLength);
     label(this, QStringLiteral("Genişlik (cm)"), QRect(16, 52, 110, 24));
     m_width = edit(this, QStringLiteral("Edit2"), QRect(130, 52, 90, 24));
     label(this, QStringLiteral("Yükseklik (cm)"), QRect(240, 52, 110, 24));

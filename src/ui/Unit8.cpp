@@ -1,6 +1,7 @@
 #include "ui/Unit8.h"
 
 #include "model/Messages.h"
+#include "model/StoredText.h"
 #include "session/OrderSave.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
@@ -28,6 +29,7 @@ TForm8::TForm8(TSession& session, QWidget* parent)
     m_amount = edit(customerGroup, QStringLiteral("Edit1"), QRect(116, 56, 228, 24));
     label(customerGroup, QStringLiteral("NOT"), QRect(12, 86, 100, 24));
     m_note = edit(customerGroup, QStringLiteral("Edit2"), QRect(116, 86, 228, 24));
+    m_note->setMaxLength(StoredText::NoteLength);
 
     auto* balanceGroup = new QGroupBox(QStringLiteral(" Bakiye "), this);
     balanceGroup->setObjectName(QStringLiteral("GroupBox2"));
@@ -53,7 +55,7 @@ TForm8::TForm8(TSession& session, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         label(extraGroup, nameCaptions[i], QRect(12, 26 + i * 60, 100, 24));
         m_extraNames[i] = edit(extraGroup, QStringLiteral("Edit%1").arg(6 + 2 * i), QRect(116, 26 + i * 60, 228, 24));
-        m_extraNames[i]->setMaxLength(40);
+        m_extraNames[i]->setMaxLength(StoredText::ExtraNameLength);
         label(extraGroup, amountCaptions[i], QRect(12, 52 + i * 60, 100, 24));
         m_extraAmounts[i] = edit(extraGroup, QStringLiteral("Edit%1").arg(7 + 2 * i), QRect(116, 52 + i * 60, 228, 24));
         connect(m_extraNames[i], &QLineEdit::textEdited, this,

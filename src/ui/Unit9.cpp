@@ -3,7 +3,9 @@
 #include "model/Clock.h"
 #include "model/Messages.h"
 #include "production/Fonts.h"
+#include "production/OrderListReport.h"
 #include "records/CustomerStore.h"
+#include "records/OrderListCount.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
 
@@ -14,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -89,8 +92,11 @@ TForm9::TForm9(TSession& session, QWidget* parent)
         m_grid->setColumnWidth(column, widths[column]);
     // After every run of the query the first order is the selected one.
     connect(&m_listing, &QAbstractItemModel::modelReset, this, [this] {
+        fitFigureColumns(0, m_listing.rowCount() - 1);
         if (m_listing.rowCount() > 0) m_grid->setCurrentIndex(m_listing.index(0, 0));
     });
+    connect(&m_listing, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { fitFigureColumns(first, last); });
 
     connect(m_allCustomers, &QCheckBox::toggled, m_customer, [this](bool all) { m_customer->setEnabled(!all); });
     connect(m_allDates, &QCheckBox::toggled, this, [this](bool all) {
@@ -158,8 +164,27 @@ void TForm9::remove() {
 
 void TForm9::print() {
     QList<TOrderListRow> rows;
-    if (!RunGuarded([&] { rows = m_listing.allRows(); })) return;
-    emit reportRequested(rows);
+    bool wanted = false;
+    RunGuarded([&] {
+        // Counted first: a list too long to preview in a moment is not read before the operator says so.
+        wanted = OrderListReport::confirmLength(OrderList::count(m_listing.filter()));
+        if (wanted) rows = m_listing.allRows();
+    });
+    if (wanted) emit reportRequested(rows);
+}
+
+void TForm9::fitFigureColumns(int first, int last) {
+    // Order numbers and amounts are shown whole: a column too narrow for a listed figure grows.
+    const QFontMetrics metrics(m_grid->font());
+    const int margins = 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 4;
+    for (int column : {TOrderListing::No, TOrderListing::En, TOrderListing::Boy, TOrderListing::Kapak,
+                       TOrderListing::Tutar, TOrderListing::Alinan, TOrderListing::Kalan}) {
+        int widest = m_grid->columnWidth(column);
+        for (int row = first; row <= last; ++row)
+            widest =
+                std::max(widest, metrics.horizontalAdvance(m_listing.index(row, column).data().toString()) + margins);
+        if (widest > m_grid->columnWidth(column)) m_grid->setColumnWidth(column, widest);
+    }
 }
 
 void TForm9::resizeEvent(QResizeEvent* event) {

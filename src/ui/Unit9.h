@@ -39,6 +39,7 @@ private:
     void edit();
     void remove();
     void print();
+    void fitFigureColumns(int first, int last);
 
     TSession& m_session;
     TOrderListing m_listing;

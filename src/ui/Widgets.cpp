@@ -1,6 +1,7 @@
 #include "ui/Widgets.h"
 
 #include "model/SingleLine.h"
+#include "model/StoredText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,15 +20,17 @@
 
 namespace {
 
-// Accepts everything, with each line break a paste or a drop brings in made a blank.
+// Accepts everything, with each line break a paste or a drop brings in made a blank and every
+// character that could not be stored (control characters, a lone surrogate) taken out.
 class TSingleLineValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override {
-        if (std::none_of(input.cbegin(), input.cend(), SingleLine::isBreak)) return Acceptable;
+        if (std::none_of(input.cbegin(), input.cend(), SingleLine::isBreak) && StoredText::firstUnstorable(input) < 0)
+            return Acceptable;
         const QString before = input.left(position);
-        input = SingleLine::of(input);
-        position = static_cast<int>(SingleLine::of(before).size());
+        input = StoredText::cleaned(SingleLine::of(input));
+        position = static_cast<int>(StoredText::cleaned(SingleLine::of(before)).size());
         return Acceptable;
     }
 };
