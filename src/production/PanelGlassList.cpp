@@ -30,6 +30,43 @@ QString area(const QStringList& pieces, qint64 cabinets) {
 
 } // namespace
 
+std::vector<TPanelGlassPiece> PanelGlassPieces(const TProject& project) {
+    std::vector<TPanelGlassPiece> pieces;
+    const int doors = Counts::doors(project);
+    auto produce = [&](const QString& kind, const QString& w, const QString& h, const QString& material, int door,
+                       int division, int part) {
+        if (kind != ProjectTexts::panel && kind != ProjectTexts::glass) return;
+        toFloat(w);
+        toFloat(h);
+        pieces.push_back(TPanelGlassPiece{kind, w, h, material, door, division, part});
+    };
+    for (int door = 1; door <= doors; ++door) {
+        for (int division = 1; division <= 6; ++division) {
+            const QString& w = project.divisionWidth(door, division);
+            const QString& h = project.divisionHeight(door, division);
+            const TSplitRow& split = project.splitTable(door)[division];
+            if (!isSplit(split)) {
+                const QString& kind = project.divisionKind(door, division);
+                if (!w.isEmpty()) produce(kind, w, h, project.divisionName(door, division), door, division, 0);
+                continue;
+            }
+            const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
+            if (!horizontal && project.direction(door) != ProjectTexts::vertical) continue;
+            for (int part = 1; part <= 3; ++part) {
+                const QString& size = split[3 * part - 2];
+                const QString& kind = split[3 * part - 1];
+                const QString& material = split[3 * part];
+                if (size == QLatin1String("0")) continue;
+                if (horizontal)
+                    produce(kind, size, h, material, door, division, part);
+                else
+                    produce(kind, w, size, material, door, division, part);
+            }
+        }
+    }
+    return pieces;
+}
+
 void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
     sheet.panelLines.clear();
     sheet.panelCounts.clear();
@@ -41,42 +78,16 @@ void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
     sheet.glassArea.clear();
 
     const qint64 cabinets = Counts::cabinets(project);
-    const int doors = Counts::doors(project);
     QStringList panelProduced, glassProduced;
-    auto produce = [&](const QString& kind, const QString& line, double pieceArea) {
-        if (kind == ProjectTexts::panel) {
+    for (const TPanelGlassPiece& piece : PanelGlassPieces(project)) {
+        const QString line = pieceLine(piece.width, piece.height, piece.material);
+        const QString area = NumberText::fromFloat(toFloat(piece.width) * toFloat(piece.height));
+        if (piece.kind == ProjectTexts::panel) {
             panelProduced << line;
-            sheet.panel << NumberText::fromFloat(pieceArea);
-        } else if (kind == ProjectTexts::glass) {
+            sheet.panel << area;
+        } else {
             glassProduced << line;
-            sheet.cam << NumberText::fromFloat(pieceArea);
-        }
-    };
-
-    for (int door = 1; door <= doors; ++door) {
-        for (int division = 1; division <= 6; ++division) {
-            const QString& w = project.divisionWidth(door, division);
-            const QString& h = project.divisionHeight(door, division);
-            const TSplitRow& split = project.splitTable(door)[division];
-            if (!isSplit(split)) {
-                const QString& kind = project.divisionKind(door, division);
-                if ((kind == ProjectTexts::panel || kind == ProjectTexts::glass) && !w.isEmpty())
-                    produce(kind, pieceLine(w, h, project.divisionName(door, division)), toFloat(w) * toFloat(h));
-                continue;
-            }
-            const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
-            if (!horizontal && project.direction(door) != ProjectTexts::vertical) continue;
-            for (int part = 1; part <= 3; ++part) {
-                const QString& size = split[3 * part - 2];
-                const QString& kind = split[3 * part - 1];
-                const QString& material = split[3 * part];
-                if ((kind != ProjectTexts::panel && kind != ProjectTexts::glass) || size == QLatin1String("0"))
-                    continue;
-                if (horizontal)
-                    produce(kind, pieceLine(size, h, material), toFloat(size) * toFloat(h));
-                else
-                    produce(kind, pieceLine(w, size, material), toFloat(w) * toFloat(size));
-            }
+            sheet.cam << area;
         }
     }
 
