@@ -16,6 +16,7 @@ class TForm10;
 class TForm11;
 class THelpCommands;
 class TCuttingPlanWindow;
+class TSheetPlanWindow;
 
 // The program's windows, each created once in the start-up order and owned here. No window knows
 // another: a window asks for another by a signal, and this is the one place that answers.
@@ -37,6 +38,7 @@ public:
     TForm11* form11() const { return m_form11.get(); }
     THelpCommands* help() const { return m_help.get(); }
     TCuttingPlanWindow* cuttingPlan() const { return m_cuttingPlan.get(); }
+    TSheetPlanWindow* sheetPlan() const { return m_sheetPlan.get(); }
 
 private:
     std::unique_ptr<TForm1> m_form1;
@@ -52,4 +54,5 @@ private:
     std::unique_ptr<TForm13> m_form13;
     std::unique_ptr<THelpCommands> m_help;
     std::unique_ptr<TCuttingPlanWindow> m_cuttingPlan;
+    std::unique_ptr<TSheetPlanWindow> m_sheetPlan;
 };

@@ -71,6 +71,8 @@ void TForm1::buildActions() {
     costAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     QAction* cuttingAction = action(QStringLiteral("actionCuttingPlan"), QStringLiteral("Kesim Planı"), "cut");
     cuttingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    QAction* sheetAction = action(QStringLiteral("actionSheetPlan"), QStringLiteral("Levha Planı"), "sheet");
+    sheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     QAction* customersAction =
         action(QStringLiteral("actionCustomers"), QStringLiteral("Müşteri Listesi"), "customers");
     QAction* settingsAction = action(QStringLiteral("actionSettings"), QStringLiteral("Ayarlar"), "settings");
@@ -81,7 +83,7 @@ void TForm1::buildActions() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Dosya"));
     file->addActions({newAction, openAction, saveAction, printAction, exitAction});
     QMenu* project = menuBar()->addMenu(QStringLiteral("P&roje"));
-    project->addActions({m_measureMenu, costAction, cuttingAction});
+    project->addActions({m_measureMenu, costAction, cuttingAction, sheetAction});
     menuBar()->addMenu(QStringLiteral("&Müşteri"))->addAction(customersAction);
     menuBar()->addMenu(QStringLiteral("&Ayarlar"))->addAction(settingsAction);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Yardım"));
@@ -117,6 +119,7 @@ void TForm1::buildActions() {
     tool(QStringLiteral("toolCost"), QStringLiteral("Maliyet"), "cost", costAction);
     bar->addSeparator();
     tool(QStringLiteral("toolCuttingPlan"), QStringLiteral("Kesim Planı"), "cut", cuttingAction);
+    tool(QStringLiteral("toolSheetPlan"), QStringLiteral("Levha Planı"), "sheet", sheetAction);
     bar->addSeparator();
     tool(QStringLiteral("toolSettings"), QStringLiteral("Ayarlar"), "settings", settingsAction);
     bar->addSeparator();
@@ -143,6 +146,7 @@ void TForm1::buildActions() {
     connect(m_measureMenu, &QAction::triggered, this, [this] { emit divisionEditorRequested(0); });
     connect(costAction, &QAction::triggered, this, &TForm1::costTableRequested);
     connect(cuttingAction, &QAction::triggered, this, &TForm1::cuttingPlanRequested);
+    connect(sheetAction, &QAction::triggered, this, &TForm1::sheetPlanRequested);
     connect(settingsAction, &QAction::triggered, this, &TForm1::settingsRequested);
     connect(helpAction, &QAction::triggered, this, &TForm1::helpRequested);
     connect(aboutAction, &QAction::triggered, this, &TForm1::aboutRequested);

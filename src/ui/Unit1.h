@@ -51,6 +51,7 @@ signals:
     void costTableRequested();
     void settingsRequested();
     void cuttingPlanRequested();
+    void sheetPlanRequested();
     void helpRequested();
     void aboutRequested();
     void saveDialogRequested();
