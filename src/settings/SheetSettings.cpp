@@ -76,7 +76,7 @@ QString TSheetSettings::caption(int value) {
     case minRemnantHeight:
         return QStringLiteral("Saklanacak Artık Boy (cm)");
     default:
-        return QStringLiteral("Kesim Aşaması (2, 3, 0 = sınırsız)");
+        return QStringLiteral("Kesim Aşaması (0: sınırsız)");
     }
 }
 

@@ -121,6 +121,8 @@ void TSheetSettingsPage::showMaterial() {
     const TSheetMaterialSettings* row = m_session.sheetCutting.material(m_material->currentText());
     for (int kind = 0; kind < TSheetSettings::KindCount; ++kind) {
         Widgets::setText(m_materialStock[kind], row ? row->stock[kind] : QString());
+        m_materialStock[kind]->setPlaceholderText(m_session.sheetCutting.text(kind, TSheetSettings::stock) +
+                                                  QStringLiteral(" (tür ayarı)"));
         const int choice = row ? static_cast<int>(k_rotateTexts.indexOf(row->rotate[kind].trimmed())) : 0;
         const QSignalBlocker blocker(m_materialRotate[kind]);
         m_materialRotate[kind]->setCurrentIndex(choice >= 0 ? choice : 0);
