@@ -1,0 +1,200 @@
+#include "cutting/SheetPacking.h"
+
+#include "cutting/GuillotineTree.h"
+#include "cutting/SheetInstance.h"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+#include <random>
+
+// Anytime multi-start: each round builds a whole plan sheet by sheet, every sheet filled greedily
+// with guillotine parts (SheetFill) on the stock kind that serves best, the rounds varying the
+// first stage's direction, the strip leaders and the pieces' weights. The best plan (cheapest,
+// fewest sheets, largest remnant) is kept; the search stops when it meets the lower bound.
+namespace SheetPacking {
+
+namespace {
+
+using namespace Detail;
+using Clock = std::chrono::steady_clock;
+
+constexpr int k_unlimitedStages = 64;
+
+struct TSheetChoice {
+    std::size_t stock = 0; // index into the instance's stock
+    TRegion tree;
+};
+
+struct TCandidate {
+    std::vector<TSheetChoice> sheets;
+    std::vector<int> left; // pieces no stock was left for, per kind
+    double cost = 0;
+    Length largestLeftover = 0;
+    bool valid = false;
+};
+
+bool better(const TCandidate& a, const TCandidate& b) {
+    if (!b.valid) return a.valid;
+    if (!a.valid) return false;
+    const int unplacedA = std::accumulate(a.left.begin(), a.left.end(), 0);
+    const int unplacedB = std::accumulate(b.left.begin(), b.left.end(), 0);
+    if (unplacedA != unplacedB) return unplacedA < unplacedB;
+    if (a.cost < b.cost - 1e-9) return true;
+    if (a.cost > b.cost + 1e-9) return false;
+    if (a.sheets.size() != b.sheets.size()) return a.sheets.size() < b.sheets.size();
+    return a.largestLeftover > b.largestLeftover;
+}
+
+bool anyFits(const TInstance& in, const std::vector<int>& left, const TStockKind& stock) {
+    for (std::size_t i = 0; i < in.kinds.size(); ++i)
+        if (left[i] > 0 && Fits(in.kinds[i], stock)) return true;
+    return false;
+}
+
+class TSearch {
+public:
+    TSearch(const TSheetJob& job, const TInstance& in) : job_(job), in_(in), rng_(20261211) {}
+
+    TCandidate build(const TFillRules& base) {
+        TCandidate plan;
+        plan.left = in_.count;
+        std::vector<int> available;
+        for (const TStockKind& s : in_.stock)
+            available.push_back(s.count);
+        while (std::accumulate(plan.left.begin(), plan.left.end(), 0) > 0) {
+            std::size_t bestStock = 0;
+            TRegion bestTree;
+            std::vector<int> bestLeft;
+            double bestValue = -1;
+            bool bestTakesAll = false;
+            bool bestRemnant = false;
+            for (std::size_t s = 0; s < in_.stock.size(); ++s) {
+                const TStockKind& stock = in_.stock[s];
+                if (available[s] == 0 || !anyFits(in_, plan.left, stock)) continue;
+                for (int way = 0; way < 2; ++way) {
+                    TFillRules rules = base;
+                    if (way == 1) rules.stripsAlongY = !rules.stripsAlongY;
+                    std::vector<int> left = plan.left;
+                    TRegion tree = FillSheet(stock.width, stock.height, in_.kinds, left, rules);
+                    const Length placed = PlacedArea(tree);
+                    if (placed == 0) continue;
+                    const bool takesAll = std::accumulate(left.begin(), left.end(), 0) == 0;
+                    // Kept remnants first; a sheet that takes every piece left at the lowest cost;
+                    // otherwise the most area placed per cost.
+                    double value;
+                    if (stock.remnant)
+                        value = static_cast<double>(placed);
+                    else if (takesAll)
+                        value =
+                            1.0 / (stock.cost + 1e-9) + static_cast<double>(LargestLeftover(tree, job_.kerf)) * 1e-30;
+                    else
+                        value = static_cast<double>(placed) / static_cast<double>(stock.width * stock.height) /
+                                (stock.cost + 1e-9);
+                    const bool beats =
+                        bestValue < 0 || (stock.remnant && !bestRemnant) ||
+                        (stock.remnant == bestRemnant && ((takesAll && !bestTakesAll && !stock.remnant) ||
+                                                          (takesAll == bestTakesAll && value > bestValue)));
+                    if (beats) {
+                        bestValue = value;
+                        bestStock = s;
+                        bestTree = std::move(tree);
+                        bestLeft = std::move(left);
+                        bestTakesAll = takesAll;
+                        bestRemnant = stock.remnant;
+                    }
+                }
+            }
+            if (bestValue < 0) break; // no stock left for the pieces still to place
+            plan.left = std::move(bestLeft);
+            plan.cost += in_.stock[bestStock].cost;
+            if (available[bestStock] > 0) --available[bestStock];
+            plan.sheets.push_back({bestStock, std::move(bestTree)});
+        }
+        for (const TSheetChoice& sheet : plan.sheets)
+            plan.largestLeftover = std::max(plan.largestLeftover, LargestLeftover(sheet.tree, job_.kerf));
+        plan.valid = true;
+        return plan;
+    }
+
+    TFillRules rulesForRound(int round) {
+        TFillRules rules;
+        rules.stages = job_.stages <= 0 ? k_unlimitedStages : job_.stages;
+        rules.stripsAlongY = round % 2 == 0;
+        rules.leadByHeight = round % 4 < 2;
+        rules.weight.assign(in_.kinds.size(), 1.0);
+        if (round >= 4) {
+            const double spread = round < 40 ? 0.1 : 0.3;
+            std::uniform_real_distribution<double> noise(1.0 - spread, 1.0 + spread);
+            for (double& w : rules.weight)
+                w = noise(rng_);
+        }
+        return rules;
+    }
+
+private:
+    const TSheetJob& job_;
+    const TInstance& in_;
+    std::mt19937 rng_;
+};
+
+// The cost no plan of `count` sheets can undercut: the cheapest sheets to be had.
+double costBound(const TInstance& in, int count) {
+    std::vector<std::pair<double, int>> byCost;
+    for (const TStockKind& s : in.stock)
+        byCost.push_back({s.cost, s.count});
+    std::sort(byCost.begin(), byCost.end());
+    double cost = 0;
+    for (const auto& [c, n] : byCost) {
+        const int take = n < 0 ? count : std::min(count, n);
+        cost += c * take;
+        count -= take;
+        if (count == 0) break;
+    }
+    return cost;
+}
+
+} // namespace
+
+TSheetPlan Pack(const TSheetJob& job) {
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point deadline = start + job.limit;
+    const TInstance in = MakeInstance(job);
+    TSheetPlan plan;
+    plan.unplaced = in.tooLarge;
+    plan.lowerBound = InstanceLowerBound(in);
+    const double cheapest = costBound(in, plan.lowerBound);
+
+    TSearch search(job, in);
+    TCandidate best;
+    for (int round = 0;; ++round) {
+        TCandidate candidate = search.build(search.rulesForRound(round));
+        if (better(candidate, best)) best = std::move(candidate);
+        const bool allPlaced = std::accumulate(best.left.begin(), best.left.end(), 0) == 0;
+        plan.proven =
+            allPlaced && static_cast<int>(best.sheets.size()) <= plan.lowerBound && best.cost <= cheapest + 1e-9;
+        if (plan.proven || in.kinds.empty() || Clock::now() >= deadline) break;
+    }
+
+    TSheetFrame frame{job.trim.left, job.trim.bottom, job.kerf, job.minRemnantWidth, job.minRemnantHeight};
+    std::vector<TPieceDemand> kindsAsDemand;
+    for (int d : in.demand)
+        kindsAsDemand.push_back(job.pieces[static_cast<std::size_t>(d)]);
+    // Sheets with the most pieces first; the one with the largest leftover last.
+    std::stable_sort(best.sheets.begin(), best.sheets.end(), [&](const TSheetChoice& a, const TSheetChoice& b) {
+        return LargestLeftover(a.tree, job.kerf) < LargestLeftover(b.tree, job.kerf);
+    });
+    for (const TSheetChoice& sheet : best.sheets) {
+        const int stockId = job.stock[static_cast<std::size_t>(in.stock[sheet.stock].index)].id;
+        plan.sheets.push_back(ToSheet(sheet.tree, stockId, kindsAsDemand, frame));
+    }
+    plan.cost = best.cost;
+    for (std::size_t i = 0; i < best.left.size(); ++i)
+        if (best.left[i] > 0)
+            plan.unplaced.push_back(
+                {job.pieces[static_cast<std::size_t>(in.demand[i])].id, best.left[i], TUnplacedReason::StockExhausted});
+    plan.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return plan;
+}
+
+} // namespace SheetPacking
