@@ -190,7 +190,7 @@ void paintSheet(TPainterHelper& d, double y, const TMaterialSheetPlan& material,
     QPainter& p = d.p;
     const double scale = drawingScale(sheet);
     d.text(QRectF(Left, y, Right - Left, SheetTitleHeight - 4),
-           QStringLiteral("Levha %1 / %2   ·   %3 cm   ·   %4 parça   ·   %5 kesim")
+           QStringLiteral("Levha %1 / %2   ·   %3 cm, boyu soldan sağa   ·   %4 parça   ·   %5 kesim")
                .arg(index + 1)
                .arg(material.sheets.size())
                .arg(SheetPlanTexts::size(sheet.width, sheet.height))
@@ -220,7 +220,8 @@ void paintSheet(TPainterHelper& d, double y, const TMaterialSheetPlan& material,
         p.setPen(QPen(QColor(60, 120, 60), 1));
         p.setBrush(QColor(205, 238, 205));
         p.drawRect(box);
-        boxText(d, box, {QStringLiteral("saklanacak"), SheetPlanTexts::size(remnant.width, remnant.height)},
+        // en x boy like the pieces: the boy along the sheet's length
+        boxText(d, box, {QStringLiteral("saklanacak"), SheetPlanTexts::size(remnant.height, remnant.width)},
                 QColor(30, 90, 30));
     }
     for (const TPlacedPiece& piece : sheet.pieces) {
