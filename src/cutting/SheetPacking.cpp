@@ -1,6 +1,7 @@
 #include "cutting/SheetPacking.h"
 
 #include "cutting/GuillotineTree.h"
+#include "cutting/PerfectMerge.h"
 #include "cutting/SheetInstance.h"
 
 #include <algorithm>
@@ -72,9 +73,10 @@ public:
             for (std::size_t s = 0; s < in_.stock.size(); ++s) {
                 const TStockKind& stock = in_.stock[s];
                 if (available[s] == 0 || !anyFits(in_, plan.left, stock)) continue;
-                for (int way = 0; way < 2; ++way) {
+                for (int way = 0; way < 2 * tries_; ++way) {
                     TFillRules rules = base;
-                    if (way == 1) rules.stripsAlongY = !rules.stripsAlongY;
+                    if (way % 2 == 1) rules.stripsAlongY = !rules.stripsAlongY;
+                    if (way >= 2) jiggle(rules);
                     std::vector<int> left = plan.left;
                     TRegion tree = FillSheet(stock.width, stock.height, in_.kinds, left, rules);
                     const Length placed = PlacedArea(tree);
@@ -117,11 +119,50 @@ public:
         return plan;
     }
 
+    // A one-sheet plan by joining neighbours (PerfectMerge), on the cheapest sheet that may hold all.
+    TCandidate joinIntoOneSheet(Clock::time_point deadline) {
+        TCandidate plan;
+        Length area = 0;
+        for (std::size_t i = 0; i < in_.kinds.size(); ++i)
+            area += in_.kinds[i].width * in_.kinds[i].height * in_.count[i];
+        std::size_t chosen = in_.stock.size();
+        for (std::size_t s = 0; s < in_.stock.size(); ++s)
+            // Joins of neighbours rarely leave room for waste: only sheets the pieces nearly fill.
+            if (in_.stock[s].width * in_.stock[s].height >= area &&
+                static_cast<double>(area) >= 0.95 * static_cast<double>(in_.stock[s].width * in_.stock[s].height) &&
+                (chosen == in_.stock.size() || in_.stock[s].cost < in_.stock[chosen].cost))
+                chosen = s;
+        if (chosen == in_.stock.size()) return plan;
+        const Clock::time_point slice = std::min(deadline, Clock::now() + std::chrono::milliseconds(20));
+        TRegion tree;
+        const int stages = job_.stages <= 0 ? k_unlimitedStages : job_.stages;
+        if (!MergeIntoOneSheet(in_.stock[chosen].width, in_.stock[chosen].height, stages, in_.kinds, in_.count, rng_,
+                               slice, tree))
+            return plan;
+        plan.left.assign(in_.kinds.size(), 0);
+        plan.cost = in_.stock[chosen].cost;
+        plan.largestLeftover = LargestLeftover(tree, job_.kerf);
+        plan.sheets.push_back({chosen, std::move(tree)});
+        plan.valid = true;
+        return plan;
+    }
+
+    // Each sheet is filled several times, with the weights varied a little, and the densest kept.
+    void setTries(int tries) { tries_ = tries; }
+
+    void jiggle(TFillRules& rules) {
+        std::uniform_real_distribution<double> noise(0.85, 1.15);
+        for (double& w : rules.weight)
+            w *= noise(rng_);
+    }
+
     TFillRules rulesForRound(int round) {
         TFillRules rules;
         rules.stages = job_.stages <= 0 ? k_unlimitedStages : job_.stages;
         rules.stripsAlongY = round % 2 == 0;
         rules.leadByHeight = round % 4 < 2;
+        rules.exactBonus = round % 8 < 4 ? 0.0 : 0.3;
+        rules.lookahead = (round / 8) % 3;
         rules.weight.assign(in_.kinds.size(), 1.0);
         if (round >= 4) {
             const double spread = round < 40 ? 0.1 : 0.3;
@@ -136,6 +177,7 @@ private:
     const TSheetJob& job_;
     const TInstance& in_;
     std::mt19937 rng_;
+    int tries_ = 1;
 };
 
 // The cost no plan of `count` sheets can undercut: the cheapest sheets to be had.
@@ -168,8 +210,14 @@ TSheetPlan Pack(const TSheetJob& job) {
     TSearch search(job, in);
     TCandidate best;
     for (int round = 0;; ++round) {
+        search.setTries(round < 8 ? 1 : 3);
         TCandidate candidate = search.build(search.rulesForRound(round));
         if (better(candidate, best)) best = std::move(candidate);
+        // Where one sheet may do and the greedy fills need more, joins of neighbours are tried too.
+        if (plan.lowerBound == 1 && best.sheets.size() > 1) {
+            TCandidate joined = search.joinIntoOneSheet(deadline);
+            if (better(joined, best)) best = std::move(joined);
+        }
         const bool allPlaced = std::accumulate(best.left.begin(), best.left.end(), 0) == 0;
         plan.proven =
             allPlaced && static_cast<int>(best.sheets.size()) <= plan.lowerBound && best.cost <= cheapest + 1e-9;
