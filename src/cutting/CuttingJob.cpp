@@ -28,7 +28,8 @@ public:
     TReader(const QByteArray& text, const QString& fileName) : m_lines(text), m_file(fileName) {}
 
     [[noreturn]] void fail(const QString& path, const QString& what) const {
-        throw TJobError(QStringLiteral("%1:%2: %3: %4").arg(m_file).arg(m_lines.lineOf(path)).arg(path, what));
+        const QString where = QStringLiteral("%1:%2: ").arg(m_file).arg(m_lines.lineOf(path));
+        throw TJobError(where + (path.isEmpty() ? what : path + QStringLiteral(": ") + what));
     }
 
     QJsonValue member(const QJsonObject& object, const QString& path, const QString& key, bool required) const {

@@ -1,5 +1,7 @@
 #include "cutting/SheetFill.h"
 
+#include <algorithm>
+
 namespace SheetPacking::Detail {
 
 namespace {
@@ -9,6 +11,7 @@ struct TChoice {
     bool rotated = false;
     Length along = 0;  // the piece's size along the region's axis
     Length across = 0; // and across it
+    double score = 0;
 };
 
 class TFiller {
@@ -16,8 +19,9 @@ public:
     TFiller(const std::vector<TPieceKind>& kinds, std::vector<int>& left, const TFillRules& rules)
         : kinds_(kinds), left_(left), rules_(rules) {}
 
-    // Parts laid along one axis of a w × h region, each filled with `stagesLeft` - 1 stages below.
-    TRegion fill(Length w, Length h, bool alongY, int stagesLeft) {
+    // Parts laid along one axis of a w × h region, each divided the other way by the stages below;
+    // `leader`, when given, is already taken from `left` and leads the first part.
+    TRegion fill(Length w, Length h, bool alongY, int stagesLeft, const TChoice* leader, int lookahead, bool isRoot) {
         TRegion region;
         region.width = w;
         region.height = h;
@@ -25,47 +29,58 @@ public:
         const Length extent = alongY ? h : w;
         const Length across = alongY ? w : h;
         Length used = 0;
+        if (leader) {
+            region.parts.push_back(part(*leader, across, alongY, stagesLeft, lookahead));
+            used += leader->along;
+        }
         while (true) {
-            const TChoice choice = pick(extent - used, across, alongY, stagesLeft, true);
-            if (choice.kind < 0) break;
-            region.parts.push_back(part(choice, across, alongY, stagesLeft));
-            used += choice.along;
+            std::vector<TChoice> choices = candidates(extent - used, across, alongY, stagesLeft, isRoot);
+            if (choices.empty()) break;
+            if (lookahead <= 0 || choices.size() == 1) {
+                const TChoice& c = choices.front();
+                --left_[static_cast<std::size_t>(c.kind)];
+                region.parts.push_back(part(c, across, alongY, stagesLeft, 0));
+                used += c.along;
+                continue;
+            }
+            // Look one part ahead: build the part for each of the best few leaders and keep the
+            // one that fills its part best (the longer of two as good).
+            const std::size_t tries = std::min<std::size_t>(choices.size(), rules_.lookaheadWidth);
+            const std::vector<int> before = left_;
+            double bestDensity = -1;
+            TRegion bestPart;
+            std::vector<int> bestLeft;
+            Length bestAlong = 0;
+            for (std::size_t i = 0; i < tries; ++i) {
+                const TChoice& c = choices[i];
+                left_ = before;
+                --left_[static_cast<std::size_t>(c.kind)];
+                TRegion candidate = part(c, across, alongY, stagesLeft, lookahead - 1);
+                const double density = static_cast<double>(PlacedArea(candidate)) /
+                                       (static_cast<double>(c.along) * static_cast<double>(across));
+                if (density > bestDensity + 1e-12 || (density > bestDensity - 1e-12 && c.along > bestAlong)) {
+                    bestDensity = density;
+                    bestPart = std::move(candidate);
+                    bestLeft = left_;
+                    bestAlong = c.along;
+                }
+            }
+            left_ = std::move(bestLeft);
+            region.parts.push_back(std::move(bestPart));
+            used += bestAlong;
         }
         return region;
     }
 
 private:
-    TRegion part(const TChoice& choice, Length across, bool alongY, int stagesLeft) {
-        --left_[static_cast<std::size_t>(choice.kind)];
-        return placedPart(choice, across, alongY, stagesLeft);
-    }
-
-    TRegion subFill(Length w, Length h, bool alongY, int stagesLeft, const TChoice& leader) {
-        TRegion region;
-        region.width = w;
-        region.height = h;
-        region.alongY = alongY;
-        const Length extent = alongY ? h : w;
-        const Length across = alongY ? w : h;
-        // The leader is already counted: place it, then fill the rest.
-        region.parts.push_back(placedPart(leader, across, alongY, stagesLeft));
-        Length used = leader.along;
-        while (true) {
-            const TChoice choice = pick(extent - used, across, alongY, stagesLeft, false);
-            if (choice.kind < 0) break;
-            region.parts.push_back(part(choice, across, alongY, stagesLeft));
-            used += choice.along;
-        }
-        return region;
-    }
-
-    // A part for a piece already taken from `left`.
-    TRegion placedPart(const TChoice& choice, Length across, bool alongY, int stagesLeft) {
+    // The part led by a piece already taken from `left`: the piece alone where it fills the part
+    // across or no stage is left, else the part divided the other way.
+    TRegion part(const TChoice& choice, Length across, bool alongY, int stagesLeft, int lookahead) {
         const Length w = alongY ? across : choice.along;
         const Length h = alongY ? choice.along : across;
         if (stagesLeft <= 1 || choice.across == across) return leaf(choice, w, h, alongY);
-        TChoice turned{choice.kind, choice.rotated, choice.across, choice.along};
-        return subFill(w, h, !alongY, stagesLeft - 1, turned);
+        const TChoice turned{choice.kind, choice.rotated, choice.across, choice.along, 0};
+        return fill(w, h, !alongY, stagesLeft - 1, &turned, lookahead, false);
     }
 
     TRegion leaf(const TChoice& choice, Length w, Length h, bool alongY) {
@@ -79,12 +94,11 @@ private:
         return r;
     }
 
-    // The piece to lead the next part: it must fit the space left along the axis and the region
-    // across. The first stage takes the tallest (or largest) piece, the stages below the largest,
-    // each weighted by its kind's weight.
-    TChoice pick(Length space, Length across, bool alongY, int stagesLeft, bool isRoot) const {
-        TChoice best;
-        double bestScore = -1;
+    // The pieces that may lead the next part, best first: each must fit the space left along the
+    // axis and the region across. The first stage prefers the tallest (or largest) piece, the
+    // stages below the largest that fills its part across, each weighted by its kind's weight.
+    std::vector<TChoice> candidates(Length space, Length across, bool alongY, int stagesLeft, bool isRoot) const {
+        std::vector<TChoice> result;
         for (std::size_t k = 0; k < kinds_.size(); ++k) {
             if (left_[k] <= 0) continue;
             const TPieceKind& kind = kinds_[k];
@@ -95,22 +109,22 @@ private:
                 const Length acr = alongY ? pw : ph;
                 if (along > space || acr > across) continue;
                 double score;
-                if (isRoot && rules_.leadByHeight)
+                if (isRoot && rules_.leadByHeight) {
                     score = static_cast<double>(along) * 1e6 + static_cast<double>(acr);
-                else {
-                    // The largest piece, and of two as large the one that fills the part across.
+                } else {
                     const double fill = static_cast<double>(acr) / static_cast<double>(across);
                     score = static_cast<double>(along) * static_cast<double>(acr) *
                             (stagesLeft <= 1 ? fill : 0.5 + 0.5 * fill);
                 }
+                // A piece that fills the part exactly, across or to its end, leaves no waste.
+                if (acr == across) score *= 1.0 + rules_.exactBonus;
+                if (along == space) score *= 1.0 + rules_.exactBonus;
                 score *= rules_.weight.empty() ? 1.0 : rules_.weight[k];
-                if (score > bestScore) {
-                    bestScore = score;
-                    best = {static_cast<int>(k), turn == 1, along, acr};
-                }
+                result.push_back({static_cast<int>(k), turn == 1, along, acr, score});
             }
         }
-        return best;
+        std::sort(result.begin(), result.end(), [](const TChoice& a, const TChoice& b) { return a.score > b.score; });
+        return result;
     }
 
     const std::vector<TPieceKind>& kinds_;
@@ -123,7 +137,7 @@ private:
 TRegion FillSheet(Length width, Length height, const std::vector<TPieceKind>& kinds, std::vector<int>& left,
                   const TFillRules& rules) {
     TFiller filler(kinds, left, rules);
-    return filler.fill(width, height, rules.stripsAlongY, rules.stages);
+    return filler.fill(width, height, rules.stripsAlongY, rules.stages, nullptr, rules.lookahead, true);
 }
 
 } // namespace SheetPacking::Detail

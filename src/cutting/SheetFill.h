@@ -17,9 +17,12 @@ struct TPieceKind {
 };
 
 struct TFillRules {
-    int stages = 3;             // 2, 3, …; a large number for unlimited
-    bool stripsAlongY = true;   // the first stage's parts laid bottom to top
-    bool leadByHeight = true;   // a strip is led by its tallest piece, else by its largest
+    int stages = 3;           // 2, 3, …; a large number for unlimited
+    bool stripsAlongY = true; // the first stage's parts laid bottom to top
+    bool leadByHeight = true; // a strip is led by its tallest piece, else by its largest
+    int lookahead = 0;        // levels at which the best few leaders are each tried out
+    std::size_t lookaheadWidth = 8;
+    double exactBonus = 0;      // how much more a piece that fits its part exactly is worth
     std::vector<double> weight; // per piece kind, around 1
 };
 

@@ -1,10 +1,13 @@
 #include "cutting/SheetPacking.h"
 
+#include "cutting/BarPacking.h"
 #include "cutting/GuillotineTree.h"
+#include "cutting/PerfectMerge.h"
 #include "cutting/SheetInstance.h"
 
 #include <algorithm>
 #include <limits>
+#include <map>
 #include <numeric>
 #include <random>
 
@@ -63,6 +66,7 @@ public:
         for (const TStockKind& s : in_.stock)
             available.push_back(s.count);
         while (std::accumulate(plan.left.begin(), plan.left.end(), 0) > 0) {
+            if (Clock::now() > abortAt_) return TCandidate(); // past the time limit: not a plan
             std::size_t bestStock = 0;
             TRegion bestTree;
             std::vector<int> bestLeft;
@@ -72,9 +76,10 @@ public:
             for (std::size_t s = 0; s < in_.stock.size(); ++s) {
                 const TStockKind& stock = in_.stock[s];
                 if (available[s] == 0 || !anyFits(in_, plan.left, stock)) continue;
-                for (int way = 0; way < 2; ++way) {
+                for (int way = 0; way < 2 * tries_; ++way) {
                     TFillRules rules = base;
-                    if (way == 1) rules.stripsAlongY = !rules.stripsAlongY;
+                    if (way % 2 == 1) rules.stripsAlongY = !rules.stripsAlongY;
+                    if (way >= 2) jiggle(rules);
                     std::vector<int> left = plan.left;
                     TRegion tree = FillSheet(stock.width, stock.height, in_.kinds, left, rules);
                     const Length placed = PlacedArea(tree);
@@ -117,25 +122,141 @@ public:
         return plan;
     }
 
+    // Hybrid first fit: the pieces laid in strips on one endless sheet, then the strips packed onto
+    // sheets by the bar optimiser (one-dimensional bin packing of the strips' heights). For one
+    // stock size without remnants.
+    TCandidate buildByStrips(const TFillRules& rules, std::chrono::milliseconds limit) {
+        TCandidate plan;
+        if (in_.stock.size() != 1 || in_.stock.front().remnant || in_.kinds.empty()) return plan;
+        const TStockKind& stock = in_.stock.front();
+        Length endless = 0;
+        for (std::size_t k = 0; k < in_.kinds.size(); ++k)
+            endless += std::max(in_.kinds[k].width, in_.kinds[k].height) * in_.count[k];
+        std::vector<int> left = in_.count;
+        const bool alongY = rules.stripsAlongY;
+        TRegion tall =
+            FillSheet(alongY ? stock.width : endless, alongY ? endless : stock.height, in_.kinds, left, rules);
+        if (std::accumulate(left.begin(), left.end(), 0) > 0 || tall.parts.empty()) return plan;
+        const Length k = job_.kerf;
+        const Length extent = alongY ? stock.height : stock.width;
+        std::map<Length, std::vector<TRegion>> strips; // by their effective length
+        for (TRegion& strip : tall.parts)
+            strips[alongY ? strip.height : strip.width].push_back(std::move(strip));
+        std::vector<BarPacking::TDemand> demand;
+        for (const auto& [length, group] : strips)
+            demand.push_back({length - k, static_cast<int>(group.size())});
+        const BarPacking::TPacking packing = BarPacking::Pack(demand, {extent - k, k}, limit);
+        if (stock.count >= 0 && static_cast<int>(packing.bars.size()) > stock.count) return plan;
+        for (const BarPacking::TBar& bar : packing.bars) {
+            TRegion sheet;
+            sheet.alongY = alongY;
+            sheet.width = stock.width;
+            sheet.height = stock.height;
+            for (Length piece : bar.pieces) {
+                std::vector<TRegion>& group = strips[piece + k];
+                sheet.parts.push_back(std::move(group.back()));
+                group.pop_back();
+            }
+            plan.largestLeftover = std::max(plan.largestLeftover, LargestLeftover(sheet, k));
+            plan.sheets.push_back({0, std::move(sheet)});
+        }
+        plan.left.assign(in_.kinds.size(), 0);
+        plan.cost = stock.cost * static_cast<double>(plan.sheets.size());
+        plan.valid = true;
+        return plan;
+    }
+
+    // A one-sheet plan by joining neighbours (PerfectMerge), on the cheapest sheet that may hold all.
+    TCandidate joinIntoOneSheet(Clock::time_point deadline) {
+        TCandidate plan;
+        Length area = 0;
+        for (std::size_t i = 0; i < in_.kinds.size(); ++i)
+            area += in_.kinds[i].width * in_.kinds[i].height * in_.count[i];
+        std::size_t chosen = in_.stock.size();
+        for (std::size_t s = 0; s < in_.stock.size(); ++s)
+            // Joins of neighbours rarely leave room for waste: only sheets the pieces nearly fill.
+            if (in_.stock[s].width * in_.stock[s].height >= area &&
+                static_cast<double>(area) >= 0.95 * static_cast<double>(in_.stock[s].width * in_.stock[s].height) &&
+                (chosen == in_.stock.size() || in_.stock[s].cost < in_.stock[chosen].cost))
+                chosen = s;
+        if (chosen == in_.stock.size()) return plan;
+        const Clock::time_point slice = std::min(deadline, Clock::now() + std::chrono::milliseconds(20));
+        TRegion tree;
+        const int stages = job_.stages <= 0 ? k_unlimitedStages : job_.stages;
+        if (!MergeIntoOneSheet(in_.stock[chosen].width, in_.stock[chosen].height, stages, in_.kinds, in_.count, rng_,
+                               slice, tree))
+            return plan;
+        plan.left.assign(in_.kinds.size(), 0);
+        plan.cost = in_.stock[chosen].cost;
+        plan.largestLeftover = LargestLeftover(tree, job_.kerf);
+        plan.sheets.push_back({chosen, std::move(tree)});
+        plan.valid = true;
+        return plan;
+    }
+
+    // Each sheet is filled several times, with the weights varied a little, and the densest kept.
+    void setTries(int tries) { tries_ = tries; }
+    // Rounds after the first give up at this time; the first always makes a whole plan.
+    void setAbortAt(Clock::time_point at) { abortAt_ = at; }
+
+    void jiggle(TFillRules& rules) {
+        std::uniform_real_distribution<double> noise(0.85, 1.15);
+        for (double& w : rules.weight)
+            w *= noise(rng_);
+    }
+
     TFillRules rulesForRound(int round) {
         TFillRules rules;
         rules.stages = job_.stages <= 0 ? k_unlimitedStages : job_.stages;
         rules.stripsAlongY = round % 2 == 0;
         rules.leadByHeight = round % 4 < 2;
-        rules.weight.assign(in_.kinds.size(), 1.0);
+        rules.exactBonus = round % 8 < 4 ? 0.0 : 0.3;
+        rules.lookahead = (round / 8) % 3;
+        if (priority_.size() != in_.kinds.size()) priority_.assign(in_.kinds.size(), 1.0);
+        rules.weight = round < 4 ? std::vector<double>(in_.kinds.size(), 1.0) : priority_;
         if (round >= 4) {
             const double spread = round < 40 ? 0.1 : 0.3;
             std::uniform_real_distribution<double> noise(1.0 - spread, 1.0 + spread);
             for (double& w : rules.weight)
-                w = noise(rng_);
+                w *= noise(rng_);
         }
         return rules;
+    }
+
+    // The pieces of a plan's emptiest sheet were the hard ones to place: later rounds place them
+    // earlier (iterated greedy with learnt priorities).
+    void learnFrom(const TCandidate& plan) {
+        if (plan.sheets.size() < 2) return;
+        const TSheetChoice* emptiest = nullptr;
+        double lowest = 2;
+        for (const TSheetChoice& sheet : plan.sheets) {
+            const TStockKind& stock = in_.stock[sheet.stock];
+            const double fill =
+                static_cast<double>(PlacedArea(sheet.tree)) / static_cast<double>(stock.width * stock.height);
+            if (fill < lowest) {
+                lowest = fill;
+                emptiest = &sheet;
+            }
+        }
+        std::vector<bool> hard(in_.kinds.size(), false);
+        markKinds(emptiest->tree, hard);
+        for (std::size_t k = 0; k < hard.size(); ++k)
+            if (hard[k]) priority_[k] = std::min(priority_[k] * 1.15, 20.0);
     }
 
 private:
     const TSheetJob& job_;
     const TInstance& in_;
+    static void markKinds(const TRegion& region, std::vector<bool>& marks) {
+        if (region.item >= 0) marks[static_cast<std::size_t>(region.item)] = true;
+        for (const TRegion& part : region.parts)
+            markKinds(part, marks);
+    }
+
     std::mt19937 rng_;
+    int tries_ = 1;
+    Clock::time_point abortAt_ = Clock::time_point::max();
+    std::vector<double> priority_;
 };
 
 // The cost no plan of `count` sheets can undercut: the cheapest sheets to be had.
@@ -168,8 +289,20 @@ TSheetPlan Pack(const TSheetJob& job) {
     TSearch search(job, in);
     TCandidate best;
     for (int round = 0;; ++round) {
+        search.setTries(round < 8 ? 1 : 3);
+        if (round == 1) search.setAbortAt(deadline);
         TCandidate candidate = search.build(search.rulesForRound(round));
+        search.learnFrom(candidate);
         if (better(candidate, best)) best = std::move(candidate);
+        if (round % 2 == 0 && static_cast<int>(best.sheets.size()) > plan.lowerBound) {
+            TCandidate strips = search.buildByStrips(search.rulesForRound(round + 1), std::chrono::milliseconds(5));
+            if (better(strips, best)) best = std::move(strips);
+        }
+        // Where one sheet may do and the greedy fills need more, joins of neighbours are tried too.
+        if (plan.lowerBound == 1 && best.sheets.size() > 1) {
+            TCandidate joined = search.joinIntoOneSheet(deadline);
+            if (better(joined, best)) best = std::move(joined);
+        }
         const bool allPlaced = std::accumulate(best.left.begin(), best.left.end(), 0) == 0;
         plan.proven =
             allPlaced && static_cast<int>(best.sheets.size()) <= plan.lowerBound && best.cost <= cheapest + 1e-9;
