@@ -212,6 +212,7 @@ public:
         rules.leadByHeight = round % 4 < 2;
         rules.exactBonus = round % 8 < 4 ? 0.0 : 0.3;
         rules.lookahead = (round / 8) % 3;
+        rules.hurryAt = abortAt_;
         if (priority_.size() != in_.kinds.size()) priority_.assign(in_.kinds.size(), 1.0);
         rules.weight = round < 4 ? std::vector<double>(in_.kinds.size(), 1.0) : priority_;
         if (round >= 4) {
