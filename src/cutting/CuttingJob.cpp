@@ -308,8 +308,9 @@ void ReadCsvPieces(TJob& job, const QByteArray& csv, const QString& fileName) {
 
 namespace {
 
-// The bars: the cheapest single stock length that holds every piece, else the stock lengths in
-// turn (cheapest per millimetre first), each taking as many bars as it has of the fullest ones.
+// The bars: the cheapest single stock length that holds every piece, else (and always where kept
+// remnants are listed) the stock lengths in turn, remnants first, then cheapest per millimetre,
+// each taking as many bars as it has of the fullest ones.
 TResult runBars(const TJob& job) {
     TResult result;
     result.kind = TKind::Bars;
@@ -369,9 +370,12 @@ TResult runBars(const TJob& job) {
     std::size_t bestStock = 0;
     BarPacking::TPacking bestPacking;
     const std::vector<BarPacking::TDemand> all = demandOf(longest);
+    // Kept remnants go first, so that the lengths are then used in turn.
+    const bool remnants = std::any_of(job.barStock.begin(), job.barStock.end(),
+                                      [](const TBarStock& s) { return s.remnant && s.count != 0; });
     for (std::size_t s : order) {
         const TBarStock& stock = job.barStock[s];
-        if (all.empty() || stock.count == 0) continue;
+        if (all.empty() || stock.count == 0 || remnants) continue;
         if (demandOf(usable(stock)).size() != all.size()) continue;
         BarPacking::TPacking packing =
             BarPacking::Pack(all, {usable(stock), kerf}, limit / static_cast<int>(order.size()));
