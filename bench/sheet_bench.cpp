@@ -4,7 +4,8 @@
 // glass lists: per class the sheets used, the lower bound, how many plans are proven, and the
 // median and maximum time.
 //
-// Usage: bench_sheet [--limit MS] [--instances N]   (defaults: 1000 ms, 10 instances per size)
+// Usage: bench_sheet [--limit MS] [--instances N]   (defaults: 1000 ms, 10 instances per size;
+// --instances 0 skips the classic classes)
 #include "cutting/SheetPacking.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ struct TStats {
         ms.push_back(plan.seconds * 1000);
     }
     void print(const char* title) const {
+        if (ms.empty()) return; // no instances asked for
         std::vector<double> sorted = ms;
         std::sort(sorted.begin(), sorted.end());
         std::printf(

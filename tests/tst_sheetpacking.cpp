@@ -75,6 +75,7 @@ private slots:
     void runningOutOfStockListsThePiecesLeft();
     void remnantsAreAtLeastTheSmallestWorthKeeping();
     void cutsComeStageByStage();
+    void aPerfectPackingFillsOneSheet();
     void checkerRejectsAPinwheelAndAFourthStage();
 };
 
@@ -185,6 +186,12 @@ void TestSheetPacking::runningOutOfStockListsThePiecesLeft() {
     QCOMPARE(plan.unplaced.size(), std::size_t(1));
     QCOMPARE(plan.unplaced.front().count, 1);
     QVERIFY(plan.unplaced.front().reason == TUnplacedReason::StockExhausted);
+    // A size listed with none to be had is run out from the start.
+    job.stock.front().count = 0;
+    const TSheetPlan none = packChecked(job);
+    QVERIFY(none.sheets.empty());
+    QCOMPARE(none.unplaced.size(), std::size_t(1));
+    QVERIFY(none.unplaced.front().reason == TUnplacedReason::StockExhausted);
 }
 
 void TestSheetPacking::remnantsAreAtLeastTheSmallestWorthKeeping() {
@@ -217,6 +224,17 @@ void TestSheetPacking::cutsComeStageByStage() {
         const TCut& first = sheet.cuts.front();
         QVERIFY((first.x2 - first.x1 == 2800) || (first.y2 - first.y1 == 2070));
     }
+}
+
+void TestSheetPacking::aPerfectPackingFillsOneSheet() {
+    // Seventeen pieces cut from one sheet by random guillotine cuts go back onto one sheet.
+    TSheetJob job = jobOf(2000, 2000, perfectPieces(2000, 2000, 16, 5));
+    job.stages = 0;
+    job.limit = std::chrono::milliseconds(500);
+    const TSheetPlan plan = packChecked(job);
+    QCOMPARE(plan.sheets.size(), std::size_t(1));
+    QVERIFY(plan.proven);
+    QCOMPARE(plan.sheets.front().pieces.size(), std::size_t(17));
 }
 
 void TestSheetPacking::checkerRejectsAPinwheelAndAFourthStage() {

@@ -19,6 +19,8 @@ namespace CuttingJob {
 using Length = SheetPacking::Length;
 
 constexpr Length k_unitsPerMm = 10;
+constexpr double k_largestMm = 100000;    // 100 m: anything longer is a mistake
+constexpr long long k_mostPieces = 20000; // pieces of one job, counts included
 
 // Bad input: the message names the file, the line and the member.
 class TJobError : public DoravelError {

@@ -36,6 +36,7 @@ public:
         while (true) {
             std::vector<TChoice> choices = candidates(extent - used, across, alongY, stagesLeft, isRoot);
             if (choices.empty()) break;
+            if (lookahead > 0 && std::chrono::steady_clock::now() > rules_.hurryAt) lookahead = 0;
             if (lookahead <= 0 || choices.size() == 1) {
                 const TChoice& c = choices.front();
                 --left_[static_cast<std::size_t>(c.kind)];

@@ -2,6 +2,7 @@
 
 #include "cutting/GuillotineTree.h"
 
+#include <chrono>
 #include <vector>
 
 // Filling one sheet greedily with guillotine parts: the first stage lays strips, each strip is
@@ -22,6 +23,8 @@ struct TFillRules {
     bool leadByHeight = true; // a strip is led by its tallest piece, else by its largest
     int lookahead = 0;        // levels at which the best few leaders are each tried out
     std::size_t lookaheadWidth = 8;
+    // Past this time the fill looks no further ahead, so that it ends soon after.
+    std::chrono::steady_clock::time_point hurryAt = std::chrono::steady_clock::time_point::max();
     double exactBonus = 0;      // how much more a piece that fits its part exactly is worth
     std::vector<double> weight; // per piece kind, around 1
 };

@@ -9,6 +9,7 @@ bool Fits(const TPieceKind& piece, const TStockKind& stock) {
 
 TInstance MakeInstance(const TSheetJob& job) {
     TInstance in;
+    std::vector<TStockKind> noneLeft; // sizes listed with a count of 0
     const Length k = job.kerf;
     for (std::size_t i = 0; i < job.stock.size(); ++i) {
         const TStockSheet& s = job.stock[i];
@@ -19,7 +20,11 @@ TInstance MakeInstance(const TSheetJob& job) {
         kind.count = s.count;
         kind.cost = s.remnant ? 0.0 : s.cost;
         kind.remnant = s.remnant;
-        if (kind.width > k && kind.height > k && s.count != 0) in.stock.push_back(kind);
+        if (kind.width <= k || kind.height <= k) continue; // the trims leave nothing
+        if (s.count == 0)
+            noneLeft.push_back(kind);
+        else
+            in.stock.push_back(kind);
     }
     for (std::size_t i = 0; i < job.pieces.size(); ++i) {
         const TPieceDemand& d = job.pieces[i];
@@ -32,7 +37,11 @@ TInstance MakeInstance(const TSheetJob& job) {
                 fits = fits || Fits(piece, s);
         }
         if (!fits) {
-            in.tooLarge.push_back({d.id, d.count, TUnplacedReason::LargerThanEveryStock});
+            bool wouldFit = false;
+            for (const TStockKind& s : noneLeft)
+                wouldFit = wouldFit || (d.width > 0 && d.height > 0 && Fits(piece, s));
+            in.tooLarge.push_back(
+                {d.id, d.count, wouldFit ? TUnplacedReason::StockExhausted : TUnplacedReason::LargerThanEveryStock});
             continue;
         }
         // One kind per demand line, so that every placement names its own line.

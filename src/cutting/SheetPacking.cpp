@@ -1,6 +1,7 @@
 #include "cutting/SheetPacking.h"
 
 #include "cutting/BarPacking.h"
+#include "cutting/ExactTiling.h"
 #include "cutting/GuillotineTree.h"
 #include "cutting/PerfectMerge.h"
 #include "cutting/SheetInstance.h"
@@ -182,6 +183,20 @@ public:
         if (chosen == in_.stock.size()) return plan;
         const Clock::time_point slice = std::min(deadline, Clock::now() + std::chrono::milliseconds(20));
         TRegion tree;
+        // Pieces whose area is exactly the sheet's: once, a depth-first exact tiling with a share of
+        // the time left.
+        const TStockKind& sheet = in_.stock[chosen];
+        if (!tiled_ && area == sheet.width * sheet.height && job_.stages <= 0) {
+            tiled_ = true;
+            const Clock::time_point share = Clock::now() + (deadline - Clock::now()) * 2 / 5;
+            if (TileExactly(sheet.width, sheet.height, in_.kinds, in_.count, share, tree)) {
+                plan.left.assign(in_.kinds.size(), 0);
+                plan.cost = sheet.cost;
+                plan.sheets.push_back({chosen, std::move(tree)});
+                plan.valid = true;
+                return plan;
+            }
+        }
         const int stages = job_.stages <= 0 ? k_unlimitedStages : job_.stages;
         if (!MergeIntoOneSheet(in_.stock[chosen].width, in_.stock[chosen].height, stages, in_.kinds, in_.count, rng_,
                                slice, tree))
@@ -212,6 +227,7 @@ public:
         rules.leadByHeight = round % 4 < 2;
         rules.exactBonus = round % 8 < 4 ? 0.0 : 0.3;
         rules.lookahead = (round / 8) % 3;
+        rules.hurryAt = abortAt_;
         if (priority_.size() != in_.kinds.size()) priority_.assign(in_.kinds.size(), 1.0);
         rules.weight = round < 4 ? std::vector<double>(in_.kinds.size(), 1.0) : priority_;
         if (round >= 4) {
@@ -256,6 +272,7 @@ private:
     std::mt19937 rng_;
     int tries_ = 1;
     Clock::time_point abortAt_ = Clock::time_point::max();
+    bool tiled_ = false;
     std::vector<double> priority_;
 };
 

@@ -93,7 +93,7 @@ void paintSheet(QPainter& p, const TJob& job, const TResult& result, std::size_t
         const SheetPacking::TCut& cut = sheet.cuts[c];
         const bool across = cut.y1 == cut.y2;
         const QString text =
-            QStringLiteral("%1. kademe %2: %3 %4 mm")
+            QStringLiteral("%1. kesim (%2. kademe): %3 %4 mm")
                 .arg(c + 1)
                 .arg(cut.stage)
                 .arg(across ? QStringLiteral("y =") : QStringLiteral("x ="), mmText(across ? cut.y1 : cut.x1));
