@@ -37,6 +37,8 @@ icon about 'rgb(90,120,200)' 'circle 16,16 16,3'
 convert icons/about.png -stroke white -strokewidth 3 -draw 'line 16,14 16,24 point 16,9' icons/about.png
 icon cut 'rgb(211,220,233)' 'rectangle 2,6 30,13 rectangle 2,19 30,26'
 convert icons/cut.png -stroke 'rgb(200,70,60)' -strokewidth 2 -draw 'line 12,3 12,16 line 22,3 22,16 line 17,16 17,29' icons/cut.png
+icon sheet 'rgb(225,235,250)' 'rectangle 2,5 30,27'
+convert icons/sheet.png -stroke 'rgb(200,70,60)' -strokewidth 2 -draw 'line 2,16 30,16 line 13,5 13,16 line 21,16 21,27' icons/sheet.png
 icon exit 'rgb(200,70,60)' 'rectangle 6,4 20,28'
 convert icons/exit.png -stroke 'rgb(30,40,70)' -strokewidth 2 -draw 'line 18,16 29,16 line 25,12 29,16 line 25,20 29,16' icons/exit.png
 

@@ -1,17 +1,22 @@
 #include "production/CuttingPlanRenderer.h"
+#include "production/SheetPlanRenderer.h"
 #include "support/TestSupport.h"
 #include "support/WindowTestSupport.h"
 #include "ui/CuttingPlanWindow.h"
+#include "ui/SheetPlanWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit7.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace ProjectBuilder;
@@ -28,6 +33,9 @@ private slots:
     void commandStopsWhereThePrintPreviewStops();
     void commandShowsThePlanInItsOwnPreview();
     void commandIsInTheProjectMenuWithCtrlK();
+    void levhaPageEditsKindsAndMaterialsAndSavesThem();
+    void sheetCommandShowsThePlanInItsOwnPreview();
+    void sheetCommandIsBesideTheCuttingPlan();
 
 private:
     void designTwoDoors();
@@ -122,6 +130,100 @@ void TestCuttingWindows::commandIsInTheProjectMenuWithCtrlK() {
         if (menu->text() == QStringLiteral("P&roje")) inProjectMenu = menu->menu()->actions().contains(action);
     QVERIFY(inProjectMenu);
     QCOMPARE(find<QAction>(program->form, "toolCuttingPlan")->toolTip(), QStringLiteral("Kesim Planı"));
+}
+
+void TestCuttingWindows::levhaPageEditsKindsAndMaterialsAndSavesThem() {
+    TForm7* window = program->windows->form7();
+    window->show();
+    auto* tabs = find<QTabWidget>(window, "PageControl1");
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Levha"));
+    tabs->setCurrentIndex(3);
+    TSheetSettings& settings = program->session->sheetCutting;
+    auto* kerf = find<QLineEdit>(window, "Levha_glassKerf");
+    QCOMPARE(kerf->text(), QStringLiteral("0"));
+    typeOver(kerf, QStringLiteral("0,1"));
+    QCOMPARE(settings.text(TSheetSettings::Glass, TSheetSettings::kerf), QStringLiteral("0,1"));
+    auto* turn = find<QCheckBox>(window, "Levha_panelRotate");
+    QVERIFY(!turn->isChecked());
+    turn->click();
+    QCOMPARE(settings.text(TSheetSettings::Panel, TSheetSettings::rotate), QStringLiteral("1"));
+
+    // The inner material list's names, each with sheets of its own.
+    auto* material = find<QComboBox>(window, "LevhaMalzeme");
+    QCOMPARE(material->itemText(0), QStringLiteral("Beyaz"));
+    const int ceviz = material->findText(QStringLiteral("Ceviz"));
+    QVERIFY(ceviz > 0);
+    material->setCurrentIndex(ceviz);
+    emit material->activated(ceviz);
+    auto* stock = find<QLineEdit>(window, "LevhaMalzeme_panelStock");
+    QCOMPARE(stock->text(), QString());
+    QCOMPARE(stock->placeholderText(), QStringLiteral("280 x 207 (tür ayarı)"));
+    typeOver(stock, QStringLiteral("366 x 183 / 4"));
+    auto* rotate = find<QComboBox>(window, "LevhaMalzeme_panelRotate");
+    rotate->setCurrentIndex(2);
+    emit rotate->activated(2);
+    QCOMPARE(settings.stockText(TSheetSettings::Panel, QStringLiteral("Ceviz")), QStringLiteral("366 x 183 / 4"));
+    QVERIFY(!settings.mayRotate(TSheetSettings::Panel, QStringLiteral("Ceviz")));
+    QVERIFY(settings.mayRotate(TSheetSettings::Panel, QStringLiteral("Beyaz")));
+
+    find<QPushButton>(window, "LevhaKaydet")->click();
+    QCOMPARE(program->messages.shown, QStringList{QStringLiteral("Levha ayarları kaydedildi.")});
+    program->start();
+    QCOMPARE(program->session->sheetCutting.stockText(TSheetSettings::Panel, QStringLiteral("Ceviz")),
+             QStringLiteral("366 x 183 / 4"));
+    QCOMPARE(program->session->sheetCutting.text(TSheetSettings::Glass, TSheetSettings::kerf), QStringLiteral("0,1"));
+
+    // A wrong value is shown and nothing is stored.
+    window = program->windows->form7();
+    window->show();
+    find<QTabWidget>(window, "PageControl1")->setCurrentIndex(3);
+    typeOver(find<QLineEdit>(window, "Levha_panelStock"), QStringLiteral("280"));
+    find<QPushButton>(window, "LevhaKaydet")->click();
+    QVERIFY(program->messages.shown.last().startsWith(QStringLiteral("'280' levha ölçüsü olarak okunamadı")));
+    QCOMPARE(QSettings(program->folder.settingsFile(), QSettings::IniFormat)
+                 .value(QStringLiteral("Levha/panelStock"))
+                 .toString(),
+             QStringLiteral("280 x 207"));
+}
+
+void TestCuttingWindows::sheetCommandShowsThePlanInItsOwnPreview() {
+    find<QAction>(program->form, "toolSheetPlan")->trigger();
+    QCOMPARE(program->messages.shown, QStringList{QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !")});
+    TSheetPlanWindow* window = program->windows->sheetPlan();
+    QVERIFY(!window->previewDialog());
+    program->messages.shown.clear();
+
+    designTwoDoors();
+    find<QAction>(program->form, "actionSheetPlan")->trigger();
+    QVERIFY(program->messages.shown.isEmpty());
+    QVERIFY(window->previewDialog()->isVisible());
+    QCOMPARE(window->previewDialog()->windowTitle(), QStringLiteral("Levha Planı"));
+    // six glass panes of 95,7 x 195 for the three cabinets: three side by side along a 321 x 225 plate
+    // when turned (two when upright)
+    QCOMPARE(window->plan().materials.size(), std::size_t(1));
+    const TMaterialSheetPlan& glass = window->plan().materials[0];
+    QCOMPARE(glass.pieces, 6);
+    QCOMPARE(glass.lowerBound, 2);
+    QCOMPARE(glass.sheets.size(), std::size_t(2));
+    QVERIFY(glass.proven);
+    auto* preview = window->previewDialog()->findChild<QPrintPreviewWidget*>();
+    QCOMPARE(preview->pageCount(), SheetPlanRenderer::pageCount(window->plan()));
+    QCOMPARE(program->session->costTable.quantities[TCostTable::Mechanisms], QStringLiteral("6"));
+    window->previewDialog()->close();
+}
+
+void TestCuttingWindows::sheetCommandIsBesideTheCuttingPlan() {
+    auto* action = find<QAction>(program->form, "actionSheetPlan");
+    QCOMPARE(action->text(), QStringLiteral("Levha Planı"));
+    QCOMPARE(action->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    QList<QAction*> projectMenu;
+    for (QAction* menu : program->form->menuBar()->actions())
+        if (menu->text() == QStringLiteral("P&roje")) projectMenu = menu->menu()->actions();
+    QCOMPARE(projectMenu.indexOf(action), projectMenu.indexOf(find<QAction>(program->form, "actionCuttingPlan")) + 1);
+    auto* tool = find<QAction>(program->form, "toolSheetPlan");
+    QCOMPARE(tool->toolTip(), QStringLiteral("Levha Planı"));
+    const QList<QAction*> bar = find<QToolBar>(program->form, "ToolBar1")->actions();
+    QCOMPARE(bar.indexOf(tool), bar.indexOf(find<QAction>(program->form, "toolCuttingPlan")) + 1);
 }
 
 QTEST_MAIN(TestCuttingWindows)

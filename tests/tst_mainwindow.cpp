@@ -81,7 +81,7 @@ void TestMainWindow::toolBarAndMenusCarryTheCommands() {
             bar->widgetForAction(action)->inherits("QToolButton"))
             hints << action->toolTip();
     QCOMPARE(hints, (QStringList{"Yeni Proje Oluştur", "Sipariş Listesi", "Kaydet", "Yazıcı Önizleme", "Ölçülendir",
-                                 "Maliyet", "Kesim Planı", "Ayarlar", "Yardım", "Müşteri Listesi"}));
+                                 "Maliyet", "Kesim Planı", "Levha Planı", "Ayarlar", "Yardım", "Müşteri Listesi"}));
     QCOMPARE(find<QAction>(program->form, "actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(find<QAction>(program->form, "actionPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     QCOMPARE(find<QAction>(program->form, "actionMeasureMenu")->shortcut(), QKeySequence(QStringLiteral("Ctrl+/")));

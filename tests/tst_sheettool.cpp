@@ -6,6 +6,7 @@
 #include "production/CuttingPlan.h"
 #include "production/PrintComputation.h"
 #include "production/SheetJson.h"
+#include "production/SheetPlan.h"
 #include "production/SheetRenderer.h"
 #include "records/ProjectFile.h"
 #include "support/FullDisk.h"
@@ -82,6 +83,9 @@ private slots:
     void pieceLongerThanItsBarIsNamedAndTheRestPlanned();
     void writesThePlanPagesAsPdf();
     void writesTheLabelsAsPdf();
+    void sheetPlanHasEveryMaterialOfTheLists();
+    void sheetSettingsComeFromTheProjectFile();
+    void writesTheSheetPlanPagesAsPdf();
 
 private:
     QTemporaryDir m_dir;
@@ -91,7 +95,11 @@ void TestSheetTool::writesTheWholeSheetAsJson() {
     const TRun run = runTool({sheetData("two-doors/project.json")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QByteArray());
-    QCOMPARE(QJsonDocument::fromJson(run.out), QJsonDocument::fromJson(readFile(sheetData("two-doors/expected.json"))));
+    // The sheet plan is the optimiser's and is checked on its own below.
+    QJsonObject figures = QJsonDocument::fromJson(run.out).object();
+    QVERIFY(figures.contains(QStringLiteral("sheetPlan")));
+    figures.remove(QStringLiteral("sheetPlan"));
+    QCOMPARE(QJsonDocument(figures), QJsonDocument::fromJson(readFile(sheetData("two-doors/expected.json"))));
 }
 
 void TestSheetTool::failuresGoToStandardError_data() {
@@ -181,6 +189,10 @@ void TestSheetTool::designedThroughTheEditorsGivesTheSameSheet() {
     QJsonObject figures = QJsonDocument::fromJson(run.out).object();
     QCOMPARE(figures.take(QStringLiteral("cuttingPlan")).toObject(),
              CuttingPlanToJson(MakeCuttingPlan(own, TCuttingSettings())));
+    const QJsonObject sheetPlan = figures.take(QStringLiteral("sheetPlan")).toObject();
+    QCOMPARE(sheetPlan[QStringLiteral("pieceArea")].toString(),
+             SheetPlanTexts::squareMetres(
+                 MakeSheetPlan(project, TSheetSettings(), std::chrono::milliseconds(20)).pieceArea()));
     QCOMPARE(QJsonDocument(figures), QJsonDocument::fromJson(SheetToJson(own)));
     QVERIFY(run.out.contains("\"3. Ara Profile Soldan\""));
 }
@@ -386,6 +398,69 @@ void TestSheetTool::writesTheLabelsAsPdf() {
     QCOMPARE(run.out, QByteArray());
     QVERIFY(readFile(pdf).startsWith("%PDF"));
     QCOMPARE(runTool({sheetData("two-doors/project.json"), QStringLiteral("--labels-pdf")}).exitCode, 2);
+}
+
+void TestSheetTool::sheetPlanHasEveryMaterialOfTheLists() {
+    const TRun run = runTool({sheetData("two-doors/project.json")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject plan = QJsonDocument::fromJson(run.out)[QStringLiteral("sheetPlan")].toObject();
+    QStringList materials;
+    int pieces = 0;
+    for (const QJsonValue& material : plan[QStringLiteral("materials")].toArray()) {
+        materials << material[QStringLiteral("kind")].toString() + QLatin1Char(' ') +
+                         material[QStringLiteral("material")].toString();
+        pieces += material[QStringLiteral("pieces")].toString().toInt();
+        QCOMPARE(material[QStringLiteral("sheetsUsed")].toString(), QStringLiteral("1"));
+        QCOMPARE(material[QStringLiteral("provenOptimal")].toBool(), true);
+    }
+    // the panel list's and the glass list's materials, panels first
+    QCOMPARE(materials, (QStringList{QStringLiteral("Panel Beyaz"), QStringLiteral("Panel Ceviz"),
+                                     QStringLiteral("Cam Füme"), QStringLiteral("Cam Ayna")}));
+    QCOMPARE(pieces, 5);
+    QCOMPARE(plan[QStringLiteral("sheetsUsed")].toString(), QStringLiteral("4"));
+    QCOMPARE(plan[QStringLiteral("lowerBound")].toString(), QStringLiteral("4"));
+    QCOMPARE(plan[QStringLiteral("problems")].toArray(), QJsonArray());
+}
+
+void TestSheetTool::sheetSettingsComeFromTheProjectFile() {
+    const QString path = projectWith(m_dir, [](QJsonObject& root) {
+        root.insert(
+            QStringLiteral("cutting"),
+            QJsonObject{{QStringLiteral("panelStock"), QStringLiteral("200 x 150")},
+                        {QStringLiteral("glassKerf"), QStringLiteral("0,2")},
+                        {QStringLiteral("sheetMaterials"),
+                         QJsonArray{QJsonObject{{QStringLiteral("name"), QStringLiteral("Beyaz")},
+                                                {QStringLiteral("panelStock"), QStringLiteral("130 x 125")}}}}});
+    });
+    const TRun run = runTool({path});
+    QCOMPARE(run.exitCode, 0);
+    // The 245 cm Ceviz panel is longer than its 200 cm sheets: named, the rest planned.
+    QCOMPARE(QString::fromUtf8(run.err).trimmed(),
+             QStringLiteral("57,35 x 245 cm Panel: Ceviz levhadan kesilemez: levha 200 x 150 cm, her kenardan 1 cm "
+                            "kesilir, parça döndürülemez (1 adet plana alınmadı: K2 B2)."));
+    const QJsonArray materials =
+        QJsonDocument::fromJson(run.out)[QStringLiteral("sheetPlan")][QStringLiteral("materials")].toArray();
+    QCOMPARE(materials[0][QStringLiteral("stock")].toString(), QStringLiteral("130 x 125"));
+    QCOMPARE(materials[0][QStringLiteral("sheetsUsed")].toString(), QStringLiteral("1"));
+    QCOMPARE(materials[1][QStringLiteral("sheetsUsed")].toString(), QStringLiteral("0"));
+    QCOMPARE(materials[2][QStringLiteral("kerf")].toString(), QStringLiteral("0,2"));
+
+    const QString wrong = projectWith(m_dir, [](QJsonObject& root) {
+        root.insert(QStringLiteral("cutting"), QJsonObject{{QStringLiteral("glassStock"), QStringLiteral("321")}});
+    });
+    const TRun refused = runTool({wrong});
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.out, QByteArray());
+    QVERIFY(QString::fromUtf8(refused.err).startsWith(QStringLiteral("'321' levha ölçüsü olarak okunamadı")));
+}
+
+void TestSheetTool::writesTheSheetPlanPagesAsPdf() {
+    const QString pdf = m_dir.filePath(QStringLiteral("levha.pdf"));
+    const TRun run = runTool({sheetData("two-doors/project.json"), QStringLiteral("--sheet-plan-pdf"), pdf});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(readFile(pdf).startsWith("%PDF"));
+    QCOMPARE(runTool({sheetData("two-doors/project.json"), QStringLiteral("--sheet-plan-pdf")}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestSheetTool)

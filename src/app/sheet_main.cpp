@@ -13,6 +13,8 @@
 #include "production/ProductionSheet.h"
 #include "production/ReportPage.h"
 #include "production/SheetJson.h"
+#include "production/SheetPlan.h"
+#include "production/SheetPlanRenderer.h"
 #include "production/SheetRenderer.h"
 #include "records/CuttingFile.h"
 #include "records/ProjectFile.h"
@@ -23,10 +25,12 @@
 #include <QJsonObject>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
-const char* const k_help = R"(Usage: doravel3-sheet PROJECT.json [--pdf FILE] [--plan-pdf FILE] [--labels-pdf FILE]
+const char* const k_help = R"(Usage: doravel3-sheet PROJECT.json [--pdf FILE] [--plan-pdf FILE] [--sheet-plan-pdf FILE]
+                      [--labels-pdf FILE]
 
 Runs the print preview's computations on a Doravel 3 project file (docs/PROJECT_FILE.md):
 the opening-size check, the profile cut list with the profile weights, the design check, the hole
@@ -35,12 +39,13 @@ positions, the panel and glass lists, the gaskets and the wheel mechanisms.
 Without --pdf, writes the whole production sheet as JSON on standard output; every figure is the
 number text the sheet shows (comma as decimal separator), the hole lists are six arrays of lines.
 The member cuttingPlan holds the cutting plan of the profile bars, made with the project file's
-optional member cutting (defaults when absent).
+optional member cutting (defaults when absent); the member sheetPlan the plan of the panel boards
+and glass plates (about 200 ms per material, less when the fewest sheets are proven sooner).
 With --pdf FILE, writes the printed A4 production sheet as a PDF file instead; with --plan-pdf FILE,
-the cutting plan's pages; with --labels-pdf FILE, a label for every cut piece on A4 sheets of
-3 × 8 labels of 70 × 37 mm, the profile pieces in the order of the cutting plan (any of the three
-may be given). A piece longer than its bar is named on standard error; the rest of the plan is
-still made.
+the cutting plan's pages; with --sheet-plan-pdf FILE, the sheet plan's pages; with --labels-pdf FILE,
+a label for every cut piece on A4 sheets of 3 × 8 labels of 70 × 37 mm, the profile pieces in the
+order of the cutting plan (any of them may be given together). A piece longer than its bar, or
+larger than its sheet, is named on standard error; the rest of the plan is still made.
 
 A project whose figures cannot be computed (a size that is not a number, an opening without width
 or height, a door without a design) gets the program's own message on standard error, nothing on
@@ -81,24 +86,19 @@ int main(int argc, char* argv[]) {
         args.remove(pdfIndex, 2);
     }
     QString planPath;
-    const qsizetype planIndex = args.indexOf(QStringLiteral("--plan-pdf"));
-    if (planIndex >= 0) {
-        if (planIndex + 1 >= args.size()) {
-            printError(QStringLiteral("--plan-pdf needs a file name"));
-            return 2;
-        }
-        planPath = args.at(planIndex + 1);
-        args.remove(planIndex, 2);
-    }
+    QString sheetPlanPath;
     QString labelsPath;
-    const qsizetype labelsIndex = args.indexOf(QStringLiteral("--labels-pdf"));
-    if (labelsIndex >= 0) {
-        if (labelsIndex + 1 >= args.size()) {
-            printError(QStringLiteral("--labels-pdf needs a file name"));
+    for (auto [option, path] : {std::pair{QStringLiteral("--plan-pdf"), &planPath},
+                                std::pair{QStringLiteral("--sheet-plan-pdf"), &sheetPlanPath},
+                                std::pair{QStringLiteral("--labels-pdf"), &labelsPath}}) {
+        const qsizetype index = args.indexOf(option);
+        if (index < 0) continue;
+        if (index + 1 >= args.size()) {
+            printError(option + QStringLiteral(" needs a file name"));
             return 2;
         }
-        labelsPath = args.at(labelsIndex + 1);
-        args.remove(labelsIndex, 2);
+        *path = args.at(index + 1);
+        args.remove(index, 2);
     }
     if (args.size() != 1) {
         std::fputs(k_help, stderr);
@@ -122,14 +122,25 @@ int main(int argc, char* argv[]) {
                 BuildPieceLabels(content.project, sheet, &plan, TLabelOrder{QString(), content.project.orderName, {}});
             LabelRenderer::writePdf(labelsPath, labels, TLabelSheetSettings().geometry());
         }
-        if (pdfPath.isEmpty()) {
-            if (!planPath.isEmpty() || !labelsPath.isEmpty()) return 0;
-            QJsonObject root = QJsonDocument::fromJson(SheetToJson(sheet)).object();
-            root.insert(QStringLiteral("cuttingPlan"), CuttingPlanToJson(plan));
-            const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
-            std::fwrite(json.constData(), 1, json.size(), stdout);
-            return 0;
+        const bool wantsJson =
+            pdfPath.isEmpty() && planPath.isEmpty() && sheetPlanPath.isEmpty() && labelsPath.isEmpty();
+        if (wantsJson || !sheetPlanPath.isEmpty()) {
+            TSheetCuttingPlan sheetPlan = MakeSheetPlan(content.project, CuttingFile::readSheetSettings(args.first()));
+            sheetPlan.orderName = content.project.orderName;
+            sheetPlan.cabinets = content.project.dolapadet;
+            for (const QString& problem : sheetPlan.problems())
+                printError(problem);
+            if (!sheetPlanPath.isEmpty()) SheetPlanRenderer::writePdf(sheetPlanPath, sheetPlan);
+            if (wantsJson) {
+                QJsonObject root = QJsonDocument::fromJson(SheetToJson(sheet)).object();
+                root.insert(QStringLiteral("cuttingPlan"), CuttingPlanToJson(plan));
+                root.insert(QStringLiteral("sheetPlan"), SheetPlanToJson(sheetPlan));
+                const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
+                std::fwrite(json.constData(), 1, json.size(), stdout);
+                return 0;
+            }
         }
+        if (pdfPath.isEmpty()) return 0;
         // The door pictures as the main window would show them after reopening the order.
         std::array<QImage, 7> pictures;
         DrawBlankDoors(pictures);

@@ -157,7 +157,7 @@ TPieceLabels BuildPieceLabels(const TProject& project, const TProductionSheet& s
 
     const qint64 cabinets = Counts::cabinets(project);
     std::vector<TPieceLabel> panelGlass;
-    ForEachPanelGlassPiece(project, [&](const TPanelGlassPiece& piece) {
+    for (const TPanelGlassPiece& piece : PanelGlassPieces(project)) {
         TPieceLabel label;
         label.kind = piece.kind == ProjectTexts::panel ? TPieceLabel::Panel : TPieceLabel::Glass;
         label.door = piece.door;
@@ -170,7 +170,7 @@ TPieceLabels BuildPieceLabels(const TProject& project, const TProductionSheet& s
         label.line = piece.line;
         for (qint64 cabinet = 0; cabinet < cabinets; ++cabinet)
             panelGlass.push_back(label);
-    });
+    }
     ArrangePanelGlassLabels(panelGlass);
     result.labels.insert(result.labels.end(), panelGlass.begin(), panelGlass.end());
 

@@ -30,24 +30,24 @@ QString area(const QStringList& pieces, qint64 cabinets) {
 
 } // namespace
 
-void ForEachPanelGlassPiece(const TProject& project, const std::function<void(const TPanelGlassPiece&)>& visit) {
+std::vector<TPanelGlassPiece> PanelGlassPieces(const TProject& project) {
+    std::vector<TPanelGlassPiece> pieces;
     const int doors = Counts::doors(project);
-    auto produce = [&](const QString& kind, int door, int division, int part, const QString& width,
-                       const QString& height, const QString& material) {
+    auto produce = [&](const QString& kind, const QString& w, const QString& h, const QString& material, int door,
+                       int division, int part) {
         if (kind != ProjectTexts::panel && kind != ProjectTexts::glass) return;
-        visit(TPanelGlassPiece{kind, door, division, part, width, height, material, pieceLine(width, height, material),
-                               toFloat(width) * toFloat(height)});
+        toFloat(w);
+        toFloat(h);
+        pieces.push_back(TPanelGlassPiece{kind, w, h, material, door, division, part, pieceLine(w, h, material)});
     };
-
     for (int door = 1; door <= doors; ++door) {
         for (int division = 1; division <= 6; ++division) {
             const QString& w = project.divisionWidth(door, division);
             const QString& h = project.divisionHeight(door, division);
             const TSplitRow& split = project.splitTable(door)[division];
             if (!isSplit(split)) {
-                if (!w.isEmpty())
-                    produce(project.divisionKind(door, division), door, division, 0, w, h,
-                            project.divisionName(door, division));
+                const QString& kind = project.divisionKind(door, division);
+                if (!w.isEmpty()) produce(kind, w, h, project.divisionName(door, division), door, division, 0);
                 continue;
             }
             const bool horizontal = project.direction(door) == ProjectTexts::horizontal;
@@ -58,12 +58,13 @@ void ForEachPanelGlassPiece(const TProject& project, const std::function<void(co
                 const QString& material = split[3 * part];
                 if (size == QLatin1String("0")) continue;
                 if (horizontal)
-                    produce(kind, door, division, part, size, h, material);
+                    produce(kind, size, h, material, door, division, part);
                 else
-                    produce(kind, door, division, part, w, size, material);
+                    produce(kind, w, size, material, door, division, part);
             }
         }
     }
+    return pieces;
 }
 
 void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
@@ -78,15 +79,17 @@ void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet) {
 
     const qint64 cabinets = Counts::cabinets(project);
     QStringList panelProduced, glassProduced;
-    ForEachPanelGlassPiece(project, [&](const TPanelGlassPiece& piece) {
+    for (const TPanelGlassPiece& piece : PanelGlassPieces(project)) {
+        const QString line = pieceLine(piece.width, piece.height, piece.material);
+        const QString area = NumberText::fromFloat(toFloat(piece.width) * toFloat(piece.height));
         if (piece.kind == ProjectTexts::panel) {
-            panelProduced << piece.line;
-            sheet.panel << NumberText::fromFloat(piece.area);
+            panelProduced << line;
+            sheet.panel << area;
         } else {
-            glassProduced << piece.line;
-            sheet.cam << NumberText::fromFloat(piece.area);
+            glassProduced << line;
+            sheet.cam << area;
         }
-    });
+    }
 
     group(panelProduced, cabinets, sheet.panelLines, sheet.panelCounts);
     group(glassProduced, cabinets, sheet.glassLines, sheet.glassCounts);

@@ -2,26 +2,26 @@
 
 #include <QString>
 
-#include <functional>
+#include <vector>
 
 class TProject;
 struct TProductionSheet;
 
-// One panel or glass piece of one cabinet's doors: where it sits (door 1.., division 1..6, part 1..3
-// of a split division or 0) and its line as the cutting lists write it.
+// One panel or glass piece of one door, as the door's design gives it (before "Dolap Adet").
 struct TPanelGlassPiece {
     QString kind; // "Panel" or "Cam"
-    int door = 0;
-    int division = 0;
-    int part = 0;
-    QString width, height, material;
-    QString line;
-    double area = 0; // cm²
+    QString width;
+    QString height;
+    QString material;
+    int door = 1;
+    int division = 1;
+    int part = 0; // 1 to 3 for a part of a split division, 0 for a whole division
+    QString line; // as the cutting lists write it
 };
 
-// Every panel and glass piece of one cabinet, door by door, division by division, part by part: the
-// order the cutting lists take their lines in.
-void ForEachPanelGlassPiece(const TProject& project, const std::function<void(const TPanelGlassPiece&)>& visit);
+// Every panel and glass piece of the designed doors, door by door, division by division.
+// Throws EConvertError for a size text that is not a number.
+std::vector<TPanelGlassPiece> PanelGlassPieces(const TProject& project);
 
 // The panel and glass cutting lists with their counts and areas.
 void BuildPanelGlassList(const TProject& project, TProductionSheet& sheet);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/CuttingSettings.h"
+#include "settings/SheetSettings.h"
 
 #include <QByteArray>
 
@@ -10,4 +11,8 @@ namespace CuttingFile {
 // Throws DoravelError naming the member that is of the wrong type.
 TCuttingSettings fromJson(const QByteArray& json);
 TCuttingSettings read(const QString& path);
+// The panel and glass settings of the same member: `panelStock` … `glassStages` and the materials'
+// own rows `sheetMaterials`.
+TSheetSettings sheetSettingsFromJson(const QByteArray& json);
+TSheetSettings readSheetSettings(const QString& path);
 } // namespace CuttingFile

@@ -23,6 +23,7 @@ void OnMainWindowShown(TSession& session) {
     EnsureDefaultProfileGroup(*session.store);
     LoadStartupProfileGroup(*session.store, session.activeGroup);
     LoadCuttingSettings(*session.store, session.cutting);
+    LoadSheetSettings(*session.store, session.sheetCutting);
     LoadMaterialListsAndPrices(session);
     session.statusDate = DisplayDate::text(Clock::today()) + QStringLiteral("   ");
     session.doorAreaEnabled = true;

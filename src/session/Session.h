@@ -13,6 +13,7 @@
 #include "settings/MaterialLists.h"
 #include "settings/ProfileGroup.h"
 #include "settings/ProfileStore.h"
+#include "settings/SheetSettings.h"
 
 #include <QImage>
 
@@ -29,6 +30,7 @@ struct TSession {
     TProject project;
     TProfileGroup activeGroup;        // the settings window's entries
     TCuttingSettings cutting;         // the settings page "Kesim"
+    TSheetSettings sheetCutting;      // the settings page "Levha"
     TMaterialLists lists;             // the settings page's working copies
     QStringList profileColourChoices; // the main window's choices, filled once at start-up
     QStringList profileModelChoices;

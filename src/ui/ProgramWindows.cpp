@@ -4,6 +4,7 @@
 #include "ui/CuttingPlanWindow.h"
 #include "ui/HelpCommands.h"
 #include "ui/LabelsWindow.h"
+#include "ui/SheetPlanWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit10.h"
 #include "ui/Unit11.h"
@@ -24,7 +25,8 @@ TProgramWindows::TProgramWindows(TSession& session)
       m_form10(std::make_unique<TForm10>(session)), m_form8(std::make_unique<TForm8>(session)),
       m_form11(std::make_unique<TForm11>(session)), m_form9(std::make_unique<TForm9>(session)),
       m_form13(std::make_unique<TForm13>()), m_help(std::make_unique<THelpCommands>(session.folder)),
-      m_cuttingPlan(std::make_unique<TCuttingPlanWindow>(session)), m_labels(std::make_unique<TLabelsWindow>(session)) {
+      m_cuttingPlan(std::make_unique<TCuttingPlanWindow>(session)), m_labels(std::make_unique<TLabelsWindow>(session)),
+      m_sheetPlan(std::make_unique<TSheetPlanWindow>(session)) {
     TForm1* main = m_form1.get();
     TForm2* division = m_form2.get();
     TForm10* subDivision = m_form10.get();
@@ -37,6 +39,7 @@ TProgramWindows::TProgramWindows(TSession& session)
     QObject::connect(main, &TForm1::cuttingPlanRequested, m_cuttingPlan.get(), &TCuttingPlanWindow::show);
     QObject::connect(main, &TForm1::labelsRequested, m_labels.get(), &TLabelsWindow::show);
     QObject::connect(main, &TForm1::labelSettingsRequested, m_labels.get(), &TLabelsWindow::editSettings);
+    QObject::connect(main, &TForm1::sheetPlanRequested, m_sheetPlan.get(), &TSheetPlanWindow::show);
     QObject::connect(main, &TForm1::saveDialogRequested, m_form8.get(), &TForm8::open);
     QObject::connect(main, &TForm1::orderListRequested, m_form9.get(), &TForm9::open);
     QObject::connect(m_form9.get(), &TForm9::reportRequested, m_form13.get(), &TForm13::preview);
@@ -58,6 +61,7 @@ TProgramWindows::TProgramWindows(TSession& session)
     m_form3->setOpenOver(main);
     m_cuttingPlan->setOpenOver(main);
     m_labels->setOpenOver(main);
+    m_sheetPlan->setOpenOver(main);
     m_form13->setOpenOver(m_form9.get());
     m_help->setOpenOver(main);
 }

@@ -17,6 +17,7 @@ class TForm11;
 class THelpCommands;
 class TCuttingPlanWindow;
 class TLabelsWindow;
+class TSheetPlanWindow;
 
 // The program's windows, each created once in the start-up order and owned here. No window knows
 // another: a window asks for another by a signal, and this is the one place that answers.
@@ -39,6 +40,7 @@ public:
     THelpCommands* help() const { return m_help.get(); }
     TCuttingPlanWindow* cuttingPlan() const { return m_cuttingPlan.get(); }
     TLabelsWindow* labels() const { return m_labels.get(); }
+    TSheetPlanWindow* sheetPlan() const { return m_sheetPlan.get(); }
 
 private:
     std::unique_ptr<TForm1> m_form1;
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<THelpCommands> m_help;
     std::unique_ptr<TCuttingPlanWindow> m_cuttingPlan;
     std::unique_ptr<TLabelsWindow> m_labels;
+    std::unique_ptr<TSheetPlanWindow> m_sheetPlan;
 };

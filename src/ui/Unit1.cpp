@@ -77,6 +77,8 @@ void TForm1::buildActions() {
     costAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     QAction* cuttingAction = action(QStringLiteral("actionCuttingPlan"), QStringLiteral("Kesim Planı"), "cut");
     cuttingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    QAction* sheetAction = action(QStringLiteral("actionSheetPlan"), QStringLiteral("Levha Planı"), "sheet");
+    sheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     QAction* labelsAction = action(QStringLiteral("actionLabels"), QStringLiteral("Etiketler"), "print");
     labelsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     QAction* labelSettingsAction =
@@ -95,7 +97,7 @@ void TForm1::buildActions() {
     file->addSeparator();
     file->addAction(exitAction);
     QMenu* project = menuBar()->addMenu(QStringLiteral("P&roje"));
-    project->addActions({m_measureMenu, costAction, cuttingAction});
+    project->addActions({m_measureMenu, costAction, cuttingAction, sheetAction});
     project->addActions({labelsAction, labelSettingsAction});
     menuBar()->addMenu(QStringLiteral("&Müşteri"))->addAction(customersAction);
     menuBar()->addMenu(QStringLiteral("&Ayarlar"))->addAction(settingsAction);
@@ -132,6 +134,7 @@ void TForm1::buildActions() {
     tool(QStringLiteral("toolCost"), QStringLiteral("Maliyet"), "cost", costAction);
     bar->addSeparator();
     tool(QStringLiteral("toolCuttingPlan"), QStringLiteral("Kesim Planı"), "cut", cuttingAction);
+    tool(QStringLiteral("toolSheetPlan"), QStringLiteral("Levha Planı"), "sheet", sheetAction);
     bar->addSeparator();
     tool(QStringLiteral("toolSettings"), QStringLiteral("Ayarlar"), "settings", settingsAction);
     bar->addSeparator();
@@ -159,6 +162,7 @@ void TForm1::buildActions() {
     connect(m_measureMenu, &QAction::triggered, this, [this] { emit divisionEditorRequested(0); });
     connect(costAction, &QAction::triggered, this, &TForm1::costTableRequested);
     connect(cuttingAction, &QAction::triggered, this, &TForm1::cuttingPlanRequested);
+    connect(sheetAction, &QAction::triggered, this, &TForm1::sheetPlanRequested);
     connect(labelsAction, &QAction::triggered, this, &TForm1::labelsRequested);
     connect(labelSettingsAction, &QAction::triggered, this, &TForm1::labelSettingsRequested);
     connect(settingsAction, &QAction::triggered, this, &TForm1::settingsRequested);

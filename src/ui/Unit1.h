@@ -53,6 +53,7 @@ signals:
     void costTableRequested();
     void settingsRequested();
     void cuttingPlanRequested();
+    void sheetPlanRequested();
     void labelsRequested();
     void labelSettingsRequested();
     void helpRequested();

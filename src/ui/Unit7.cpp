@@ -5,6 +5,7 @@
 #include "settings/ProfileGroupChoice.h"
 #include "ui/CuttingSettingsPage.h"
 #include "ui/DatabasePage.h"
+#include "ui/SheetSettingsPage.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -36,6 +37,7 @@ TForm7::TForm7(TSession& session, QWidget* parent)
     tabs->addTab(buildProfilePage(), QStringLiteral("Profil Ölçüleri "));
     tabs->addTab(buildListPage(), QStringLiteral("Malzeme Çeşitleri"));
     tabs->addTab(new TCuttingSettingsPage(m_session), QStringLiteral("Kesim"));
+    tabs->addTab(new TSheetSettingsPage(m_session), QStringLiteral("Levha"));
     tabs->addTab(new TDatabasePage(m_session), QStringLiteral("Veritabanı"));
     // The firm name is the workshop's, not a profile measurement: it stands below both pages.
     Widgets::label(this, TProfileGroup::caption(TProfileGroup::firma) + QStringLiteral(" :"), QRect(16, 562, 100, 26),
