@@ -51,8 +51,9 @@ public:
         p.setClipRect(r.adjusted(0, 0, 1, 1), Qt::IntersectClip);
         p.setFont(font);
         p.setPen(Qt::black);
+        // A wrapping box is the order name's, whose foot the row below overlaps by 4 pixels.
         if (wrap)
-            wrapped(r.adjusted(1, 0, -1, 0), align, value);
+            wrapped(r.adjusted(1, 0, -1, -4), align, value);
         else
             fitted(r.adjusted(1, 0, -1, 0), align, value);
         p.restore();
