@@ -35,6 +35,8 @@ QString elided(const QString& text, const QFont& font, double width) {
 
 QStringList wrapped(const QString& text, const QFont& font, double width, int maxLines) {
     const QFontMetricsF metrics(font);
+    // A line that fits keeps its own spacing.
+    if (!text.contains(QLatin1Char('\n')) && widthOf(metrics, text) <= width) return {text};
     QStringList lines;
     QString line;
     const QStringList words = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
