@@ -43,7 +43,7 @@ class TDefaultAnswers : public TMessageBackend {
 public:
     void showMessage(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
     void showError(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool askYesNo(const QString&, bool) override { return false; }
+    bool askYesNo(const QString&, bool, TDefaultAnswer) override { return false; }
     bool askOkCancel(const QString&) override { return false; }
     QString inputQuery(const QString&, const QString&, const QString&) override { return {}; }
 };

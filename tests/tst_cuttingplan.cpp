@@ -1,12 +1,17 @@
 #include "model/Errors.h"
 #include "production/CuttingPlan.h"
+#include "production/CuttingPlanRenderer.h"
+#include "production/Fonts.h"
 #include "production/ProductionSheet.h"
 #include "settings/ProfileStore.h"
+#include "support/PdfWords.h"
 #include "support/TestSupport.h"
 
 #include <QJsonArray>
 #include <QSettings>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,12 +24,55 @@ TProductionSheet sheetWith(std::initializer_list<std::pair<const char*, const ch
     return sheet;
 }
 
+// Four kinds cut from one bar each, and a fifth with `problems` pieces that fit no bar: the plan's
+// first page filled down to where its totals table starts.
+TCuttingPlan planFilledWith(int problems) {
+    TCuttingPlan plan;
+    plan.orderName = QStringLiteral("Dolap");
+    for (int kind = 0; kind < 5; ++kind) {
+        TCuttingKind& k = plan.kinds[kind];
+        k.name = TCuttingSettings::kindName(kind);
+        k.stockText = QStringLiteral("600");
+        k.stock = k.usable = 600;
+        if (kind == 4) break;
+        TCuttingPattern pattern;
+        pattern.pieces = {QStringLiteral("250"), QStringLiteral("250")};
+        pattern.lengths = {250, 250};
+        pattern.bars = 1;
+        pattern.offcut = 99.2;
+        pattern.kept = true;
+        k.patterns = {pattern};
+        k.bars = k.lowerBound = 1;
+        k.pieces = 2;
+        k.pieceLength = 500;
+    }
+    for (int i = 0; i < problems; ++i)
+        plan.kinds[4].problems << QStringLiteral("%1 cm Yatay Orta Profil çubuktan kesilemez").arg(700 + i);
+    return plan;
+}
+
+// The words that stand on a page of the PDF.
+QList<TPdfWord> onPage(const QList<TPdfWord>& words, int page) {
+    QList<TPdfWord> on;
+    for (const TPdfWord& word : words)
+        if (word.page == page) on << word;
+    return on;
+}
+
+int pageOf(const QList<TPdfWord>& words, const QString& text) {
+    for (const TPdfWord& word : words)
+        if (word.text == text) return word.page;
+    return -1;
+}
+
 } // namespace
 
 class TestCuttingPlan : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { Fonts::installSubstitutes(); }
     void linesArePlannedByTheirKind();
+    void pieceLongerThanTheBarIsNamedAndTheRestPlanned_data();
     void pieceLongerThanTheBarIsNamedAndTheRestPlanned();
     void emptyKindNeedsNoBar();
     void offcutIsKeptFromTheShortestLengthWorthKeeping_data();
@@ -36,6 +84,12 @@ private slots:
     void wrongSettingsStopThePlan();
     void commandStopsWithThePrintPreviewsCheck();
     void jsonCarriesPatternsBoundAndProof();
+    void longTextsStayBetweenThePagesMargins();
+    void totalsTableKeepsItsHeadingWithItsFirstRows_data();
+    void totalsTableKeepsItsHeadingWithItsFirstRows();
+
+private:
+    QTemporaryDir m_dir;
 };
 
 void TestCuttingPlan::linesArePlannedByTheirKind() {
@@ -61,16 +115,38 @@ void TestCuttingPlan::linesArePlannedByTheirKind() {
     QCOMPARE(middle.pieceLength, 485.4);
 }
 
+void TestCuttingPlan::pieceLongerThanTheBarIsNamedAndTheRestPlanned_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a little too long") << "612 cm Üst Ray"
+                                       << "612 cm Üst Ray çubuktan kesilemez: çubuk boyu 600 cm, "
+                                          "kullanılabilir boy 598 cm (2 adet plana alınmadı).";
+    // Too large for whole hundredths: still too long, and written as the program writes numbers.
+    QTest::newRow("far beyond any bar") << "1e308 cm Üst Ray"
+                                        << "1E308 cm Üst Ray çubuktan kesilemez: çubuk boyu 600 cm, "
+                                           "kullanılabilir boy 598 cm (2 adet plana alınmadı).";
+    QTest::newRow("largest number") << "1,79769313486231E308 cm Üst Ray"
+                                    << "1,79769313486231E308 cm Üst Ray çubuktan kesilemez: çubuk boyu 600 cm, "
+                                       "kullanılabilir boy 598 cm (2 adet plana alınmadı).";
+    QTest::newRow("zero") << "0 cm Üst Ray"
+                          << "0 cm Üst Ray kesilemez: boy sıfırdan büyük olmalı (2 adet plana alınmadı).";
+    QTest::newRow("hugely negative") << "-1e308 cm Üst Ray"
+                                     << "-1E308 cm Üst Ray kesilemez: boy sıfırdan büyük olmalı (2 adet plana "
+                                        "alınmadı).";
+}
+
 void TestCuttingPlan::pieceLongerThanTheBarIsNamedAndTheRestPlanned() {
+    QFETCH(QString, line);
+    QFETCH(QString, problem);
     TScriptedMessages messages;
     TCuttingSettings settings;
     settings.setText(TCuttingSettings::trim, QStringLiteral("1"));
+    const QByteArray lineBytes = line.toUtf8();
     const TCuttingPlan plan =
-        MakeCuttingPlan(sheetWith({{"612 cm Üst Ray", "2"}, {"250 cm Yan Profil", "4"}}), settings);
+        MakeCuttingPlan(sheetWith({{lineBytes.constData(), "2"}, {"250 cm Yan Profil", "4"}}), settings);
     const TCuttingKind& rail = plan.kinds[TCuttingSettings::topRail];
     QCOMPARE(rail.bars, 0);
-    QCOMPARE(rail.problems, QStringList{QStringLiteral("612 cm Üst Ray çubuktan kesilemez: çubuk boyu 600 cm, "
-                                                       "kullanılabilir boy 598 cm (2 adet plana alınmadı).")});
+    QCOMPARE(rail.problems, QStringList{problem});
     QCOMPARE(plan.problems(), rail.problems);
     QCOMPARE(plan.kinds[TCuttingSettings::side].bars, 2);
 }
@@ -204,5 +280,64 @@ void TestCuttingPlan::jsonCarriesPatternsBoundAndProof() {
     QCOMPARE(json[QStringLiteral("settings")][QStringLiteral("kerf")].toString(), QStringLiteral("0,4"));
 }
 
-QTEST_GUILESS_MAIN(TestCuttingPlan)
+QTEST_MAIN(TestCuttingPlan)
+void TestCuttingPlan::longTextsStayBetweenThePagesMargins() {
+    TScriptedMessages messages;
+    // 60 short pieces on a bar give a "Kesilecek" line far wider than the page; a name of 200 letters.
+    TCuttingPlan plan =
+        MakeCuttingPlan(sheetWith({{"9,67 cm Yan Profil", "60"}, {"1e308 cm Üst Ray", "2"}}), TCuttingSettings());
+    plan.orderName = QStringLiteral("Yatak Odası Dolabı ") + QString(180, QLatin1Char('X'));
+    const QString pdf = m_dir.filePath(QStringLiteral("long.pdf"));
+    CuttingPlanRenderer::writePdf(pdf, plan);
+    const QList<TPdfWord> words = readPdfWords(pdf);
+    QVERIFY(!words.isEmpty());
+    // Between the plan's 10 mm side margins, and 5 mm from the top and the foot.
+    const QRectF printable = QRectF(QPointF(37, 18.9), QPointF(757, 1123 - 18.9));
+    for (const TPdfWord& word : words)
+        QVERIFY2(printable.contains(word.box), qPrintable(word.text));
+    // The title is shortened with "…"; every piece of the long line is there, wrapped.
+    QVERIFY(std::any_of(words.cbegin(), words.cend(),
+                        [](const TPdfWord& word) { return word.text.endsWith(QStringLiteral("…")); }));
+    const TCuttingKind& side = plan.kinds[TCuttingSettings::side];
+    int pieces = 0;
+    for (const TCuttingPattern& pattern : side.patterns)
+        pieces += static_cast<int>(pattern.pieces.size()) - 1;
+    QCOMPARE(static_cast<int>(std::count_if(words.cbegin(), words.cend(),
+                                            [](const TPdfWord& word) { return word.text == QStringLiteral("+"); })),
+             pieces);
+}
+
+void TestCuttingPlan::totalsTableKeepsItsHeadingWithItsFirstRows_data() {
+    QTest::addColumn<int>("problems");
+    QTest::addColumn<bool>("split");
+    // Room at the foot for the heading and one row only: the table starts on the next page, whole.
+    QTest::newRow("moved whole") << 10 << false;
+    // Room for the heading, the header and three rows: the rest goes on under a repeated header.
+    QTest::newRow("goes on under its header") << 8 << true;
+}
+
+void TestCuttingPlan::totalsTableKeepsItsHeadingWithItsFirstRows() {
+    QFETCH(int, problems);
+    QFETCH(bool, split);
+    const TCuttingPlan plan = planFilledWith(problems);
+    const QString pdf = m_dir.filePath(QStringLiteral("totals.pdf"));
+    CuttingPlanRenderer::writePdf(pdf, plan);
+    const QList<TPdfWord> words = readPdfWords(pdf);
+    const int titlePage = pageOf(words, QStringLiteral("Sipariş"));
+    const int sumPage = pageOf(words, QStringLiteral("Toplam"));
+    QVERIFY(titlePage >= 0);
+    QCOMPARE(sumPage, split ? titlePage + 1 : titlePage);
+    // Every page of the table shows its header, and under it the rows it carries.
+    for (int page = titlePage; page <= sumPage; ++page) {
+        const QList<TPdfWord> on = onPage(words, page);
+        const auto header = std::find_if(on.cbegin(), on.cend(),
+                                         [](const TPdfWord& word) { return word.text == QStringLiteral("Fire"); });
+        QVERIFY2(header != on.cend(), qPrintable(QStringLiteral("page %1").arg(page)));
+        const int rows = static_cast<int>(std::count_if(on.cbegin(), on.cend(), [&](const TPdfWord& word) {
+            return word.text == QStringLiteral("600") && word.box.top() > header->box.bottom();
+        }));
+        QVERIFY(rows >= (page == titlePage ? 3 : 1));
+    }
+}
+
 #include "tst_cuttingplan.moc"

@@ -11,6 +11,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -37,6 +38,7 @@ private slots:
     void displayOnlyEntriesShowTheStartOfTheirText();
     void startupMessageShowsOverTheDrawnWindow();
     void pastedLineBreaksStayOutOfTheCabinetCount();
+    void commandsWaitForTheStartUpSteps();
 
 private:
     std::unique_ptr<TRunningProgram> program;
@@ -200,6 +202,8 @@ void TestMainWindow::displayOnlyEntriesShowTheStartOfTheirText() {
     auto* name = find<QLineEdit>(program->form, "Edit5");
     QVERIFY(name->isReadOnly());
     QCOMPARE(name->cursorPosition(), 0);
+    // The whole name is read from the hint.
+    QCOMPARE(name->toolTip(), QStringLiteral("Örnek Dolap Çalışma Uzun Bir Sipariş İsmi"));
     // The platform's read-only look: the entry on the window's colour, an editable one on its own.
     QCOMPARE(name->palette().color(QPalette::Base), QGuiApplication::palette().color(QPalette::Window));
     QCOMPARE(find<QDateEdit>(program->form, "DateTimePicker1")->palette().color(QPalette::Base),
@@ -226,6 +230,24 @@ void TestMainWindow::pastedLineBreaksStayOutOfTheCabinetCount() {
     count->paste();
     QCOMPARE(count->text(), QStringLiteral("Satir1 Satir2 Satir3"));
     QCOMPARE(program->session->project.dolapadet, QStringLiteral("Satir1 Satir2 Satir3"));
+}
+
+void TestMainWindow::commandsWaitForTheStartUpSteps() {
+    program->session = program->folder.makeSession();
+    program->windows = std::make_unique<TProgramWindows>(*program->session);
+    program->form = program->windows->form1();
+    QSignalSpy newOrder(program->form, &TForm1::newOrderRequested);
+    // Before the window is drawn and the steps have run, no command answers, by menu, tool or key.
+    for (const char* name : {"actionNew", "toolNew", "actionOpen", "toolPrint", "actionCustomers", "toolMeasure"})
+        QVERIFY2(!find<QAction>(program->form, name)->isEnabled(), name);
+    find<QAction>(program->form, "actionNew")->trigger();
+    QCOMPARE(newOrder.count(), 0);
+    program->form->show();
+    QVERIFY(QTest::qWaitFor([&] { return program->form->startedUp(); }));
+    QVERIFY(find<QAction>(program->form, "actionNew")->isEnabled());
+    find<QAction>(program->form, "actionNew")->trigger();
+    QCOMPARE(newOrder.count(), 1);
+    QCOMPARE(program->messages.shown, QStringList());
 }
 
 QTEST_MAIN(TestMainWindow)

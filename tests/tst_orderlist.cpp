@@ -14,9 +14,9 @@ namespace {
 class TWarningMessages : public TScriptedMessages {
 public:
     QList<bool> warnings;
-    bool askYesNo(const QString& text, bool warning) override {
+    bool askYesNo(const QString& text, bool warning, TDefaultAnswer defaultAnswer) override {
         warnings << warning;
-        return TScriptedMessages::askYesNo(text, warning);
+        return TScriptedMessages::askYesNo(text, warning, defaultAnswer);
     }
 };
 
@@ -80,7 +80,6 @@ private slots:
         QTest::newRow("apostrophe and days")
             << false << QStringLiteral("O'Brien") << false << from << to << QList<int>{5, 2};
         QTest::newRow("one day") << true << QString() << false << to << to << QList<int>{6, 5};
-        QTest::newRow("start after end") << true << QString() << false << to << from << QList<int>{};
         QTest::newRow("a name no customer has")
             << false << QStringLiteral("x' OR '1'='1") << true << QDate() << QDate() << QList<int>{};
         QTest::newRow("typed part of a name")
@@ -98,6 +97,17 @@ private slots:
         QCOMPARE(listed(listing), expected);
         QCOMPARE(numbers(listing.allRows()), expected);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM siparis")), 7);
+    }
+
+    void startAfterEndIsRefusedAndTheListingStays() {
+        const TOrderListFilter reversed{true, QString(), false, QDate(2026, 12, 2), QDate(2026, 11, 30)};
+        QCOMPARE(numbers(OrderList::rows(reversed)), QList<int>{});
+        TOrderListing listing(&m_session->events);
+        listing.run(TOrderListFilter());
+        QCOMPARE(refusalOf([&] { listing.run(reversed); }),
+                 QStringLiteral("Başlangıç Tarihi, Bitiş Tarihinden sonra olamaz !"));
+        QCOMPARE(listed(listing), (QList<int>{7, 6, 5, 4, 3, 2, 1}));
+        QVERIFY(listing.filter().allDates);
     }
 
     void listingShowsTheGridFields() {

@@ -2,6 +2,7 @@
 #include "records/OrderStore.h"
 #include "support/RecordsFixture.h"
 #include "support/RecordsProgramFixture.h"
+#include "ui/MessageBoxBackend.h"
 #include "ui/Unit1.h"
 #include "ui/Unit11.h"
 #include "ui/Unit13.h"
@@ -12,11 +13,14 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 using namespace RecordsSupport;
@@ -206,6 +210,56 @@ private slots:
         QCOMPARE(CustomerStore::find(ornek)->bakiye, 1500.0);
         QCOMPARE(balanceMismatches(), QStringList());
         QCOMPARE(program->messages.shown, QStringList());
+    }
+
+    void enterOnTheDeleteQuestionKeepsTheOrder() {
+        trigger("actionOpen");
+        // The real question box: Enter answers it as the operator's hurried key would.
+        TMessageBoxBackend boxes;
+        TMessages::setBackend(&boxes);
+        bool noIsDefault = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        click(orders(), "Button3");
+        TMessages::setBackend(&program->messages);
+        QVERIFY(noIsDefault);
+        QCOMPARE(shown(), QList<int>({7, 6, 5, 4, 3, 2, 1}));
+        QVERIFY(OrderStore::readOrder(7));
+    }
+
+    void datesAreTypedAsDayMonthYear_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("the day only") << "28" << QDate(2026, 12, 28);
+        QTest::newRow("the whole date") << "30.11.2026" << QDate(2026, 11, 30);
+        QTest::newRow("one-digit day and month") << "1.2.2027" << QDate(2027, 2, 1);
+    }
+    void datesAreTypedAsDayMonthYear() {
+        QFETCH(QString, typed);
+        QFETCH(QDate, date);
+        trigger("actionOpen");
+        setChecked("CheckBox2", false);
+        auto* start = find<QDateEdit>(orders(), "DateTimePicker1");
+        auto* text = start->findChild<QLineEdit*>();
+        QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(4, text->height() / 2));
+        QCoreApplication::processEvents();
+        QTest::keyClicks(start, typed);
+        QCOMPARE(start->date(), date);
+    }
+
+    void reversedDatesAreRefusedWithTheirReason() {
+        trigger("actionOpen");
+        setChecked("CheckBox2", false);
+        find<QDateEdit>(orders(), "DateTimePicker1")->setDate(QDate(2026, 12, 3));
+        find<QDateEdit>(orders(), "DateTimePicker2")->setDate(QDate(2026, 11, 29));
+        click(orders(), "Button1");
+        QCOMPARE(program->messages.shown,
+                 QStringList({QStringLiteral("Başlangıç Tarihi, Bitiş Tarihinden sonra olamaz !")}));
+        QCOMPARE(shown(), QList<int>({7, 6, 5, 4, 3, 2, 1}));
     }
 
     void deletingTheNewestGivesItsNumberToTheNextSave() {

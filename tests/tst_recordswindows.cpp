@@ -6,6 +6,7 @@
 #include "ui/Unit1.h"
 #include "ui/Unit11.h"
 #include "ui/Unit8.h"
+#include "ui/Unit9.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -84,6 +85,40 @@ private slots:
         emit program->session->events.customersChanged();
         QCOMPARE(text(customers(), "DBEdit1"), QStringLiteral("Yeni"));
         QCOMPARE(program->messages.shown, QStringList());
+    }
+
+    void customerWithoutANameIsRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blanks") << QStringLiteral("   ");
+    }
+    void customerWithoutANameIsRefused() {
+        QFETCH(QString, name);
+        trigger("actionCustomers");
+        click(customers(), "Button1");
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit1"), name);
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit4"), QStringLiteral("0532"));
+        click(customers(), "Button2");
+        QCOMPARE(program->messages.shown, QStringList({QStringLiteral("Lütfen Müşteri Adını Giriniz !")}));
+        QCOMPARE(CustomerStore::all().size(), 0);
+        // The customer being entered stays, to be given its name.
+        Operator::typeOver(find<QLineEdit>(customers(), "DBEdit1"), QStringLiteral("Ali"));
+        click(customers(), "Button2");
+        QCOMPARE(CustomerStore::all().size(), 1);
+        QCOMPARE(CustomerStore::all().first().tel, QStringLiteral("0532"));
+    }
+
+    void closingTheMainWindowClosesEveryOtherWindowAndEndsTheProgram() {
+        enterCustomer(QStringLiteral("Ali"));
+        trigger("actionOpen");
+        QVERIFY(customers()->isVisible());
+        QVERIFY(program->windows->form9()->isVisible());
+        QVERIFY(program->form->close());
+        QVERIFY(!customers()->isVisible());
+        QVERIFY(!program->windows->form9()->isVisible());
+        // No window is left open: the toolkit ends the program with its last window.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     }
 
     void closingDropsAnUnstoredCustomer() {

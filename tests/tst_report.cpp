@@ -104,6 +104,7 @@ private slots:
     void yatayLabelsSitAtTheirDivisionsLeftEdge();
     void labelsLeaveTheMainWindowsPicturesUnchanged();
     void fillRefusesAnUndesignedDoorOne();
+    void longTextsStayInsideThePrintableArea();
 
 private:
     QTemporaryDir m_dir;
@@ -283,4 +284,34 @@ void TestReport::fillRefusesAnUndesignedDoorOne() {
 }
 
 QTEST_MAIN(TestReport)
+void TestReport::longTextsStayInsideThePrintableArea() {
+    TProject project = threeDoors();
+    project.orderName = QStringLiteral("Yatak Odası Dolabı ile Koridor Vestiyeri ve Çocuk Odası Gardırobu, Ahşap "
+                                       "Görünümlü Kapaklarla, Üst Kat Daire 12 İçin Hazırlanacak Sipariş");
+    project.profileColour = QString(60, QLatin1Char('S'));
+    const TProfileGroup group = groupWith({{TProfileGroup::firma, "Usta Alüminyum Doğrama Cam ve Raylı Dolap Kapak "
+                                                                  "Sistemleri Sanayi ve Ticaret Limited Şirketi"}});
+    TProductionSheet sheet;
+    QCOMPARE(refusalOf([&] { ComputeProductionSheet(project, group, sheet); }), QString());
+    TReportPage page;
+    QVERIFY(RunGuarded([&] { FillReport(project, group, sheet, pictures(project, group), page); }));
+    const QString pdf = m_dir.filePath(QStringLiteral("long.pdf"));
+    SheetRenderer::writePdf(pdf, page);
+    const QList<TWord> words = pdfWords(pdf);
+    // The bands: 5 mm from the sides, 10 mm from the top, down to the body's bottom rule.
+    const QRectF printable = QRectF(19, 38, 756, 53 + 1014).adjusted(-1, -1, 1, 1);
+    for (const TWord& word : words)
+        QVERIFY2(printable.contains(word.box), qPrintable(word.text));
+    // The order name stands in its box, in smaller letters, and what does not fit ends in "…".
+    const QRectF nameBox = headerBox(0, 0, 625, 36);
+    QStringList name;
+    for (const TWord& word : words)
+        if (nameBox.contains(word.box)) name << word.text;
+    QCOMPARE(name.first(), QStringLiteral("Yatak"));
+    QVERIFY(name.size() > 6);
+    for (const TWord& word : words)
+        if (word.text.startsWith(QStringLiteral("SSSS")))
+            QVERIFY2(bodyBox(650, 1, 105, 17).contains(word.box), qPrintable(word.text));
+}
+
 #include "tst_report.moc"

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QValidator>
+#include <QWindow>
 #include <QtTest>
 
 using Operator::find;
@@ -114,8 +115,8 @@ void TestWindowFrames::secondaryWindowsOpenCentredOverTheMainWindow() {
     }
 }
 
-// A print preview opens as large as a page needs but never larger than the screen, with its title bar
-// on the screen, whichever window it opens over (the test screen is smaller than a preview).
+// A print preview opens as large as a page needs but never larger than the screen, its frame and
+// title bar on the screen, whichever window it opens over (the test screen is smaller than a preview).
 void TestWindowFrames::printPreviewsFitTheScreen() {
     designTwoDoors();
     program->form->setGeometry(300, 300, 1200, 700);
@@ -134,8 +135,10 @@ void TestWindowFrames::printPreviewsFitTheScreen() {
          {program->windows->form3()->previewDialog(), program->windows->cuttingPlan()->previewDialog(),
           program->windows->form13()->previewDialog()}) {
         QVERIFY(preview->isVisible());
-        QCOMPARE(preview->size(), QSize(900, 1000).boundedTo(screen.size()));
-        QVERIFY2(screen.contains(preview->frameGeometry().topLeft()), qPrintable(preview->objectName()));
+        // The window with its frame, scroll bars and their arrows, inside the screen.
+        const QMargins frame = preview->windowHandle()->frameMargins();
+        QCOMPARE(preview->size(), QSize(900, 1000).boundedTo(screen.size().shrunkBy(frame)));
+        QVERIFY2(screen.contains(preview->frameGeometry()), qPrintable(preview->objectName()));
         preview->close();
     }
 }

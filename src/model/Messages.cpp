@@ -14,7 +14,7 @@ class TConsoleBackend : public TMessageBackend {
 public:
     void showMessage(const QString& text) override { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
     void showError(const QString& text) override { showMessage(text); }
-    bool askYesNo(const QString& text, bool) override {
+    bool askYesNo(const QString& text, bool, TDefaultAnswer) override {
         showMessage(text);
         return false;
     }
@@ -57,14 +57,9 @@ void TMessages::showError(const QString& text) {
         backend().showError(text);
 }
 
-bool TMessages::askYesNo(const QString& text, bool warning) {
+bool TMessages::askYesNo(const QString& text, bool warning, TDefaultAnswer defaultAnswer) {
     showHeld();
-    return backend().askYesNo(text, warning);
-}
-
-bool TMessages::askYesNoDefaultNo(const QString& text) {
-    showHeld();
-    return backend().askYesNoDefaultNo(text);
+    return backend().askYesNo(text, warning, defaultAnswer);
 }
 
 bool TMessages::askOkCancel(const QString& text) {

@@ -6,15 +6,17 @@
 
 // What a message box, a question or a prompt needs from the screen. The windows install a backend
 // built on QMessageBox; tests install one that answers from a script and records what was shown.
+// The answer Enter gives to a question: "Hayır" for every question whose "Evet" deletes or
+// overwrites something, so that a hurried Enter never destroys.
+enum class TDefaultAnswer { Yes, No };
+
 class TMessageBackend {
 public:
     virtual ~TMessageBackend() = default;
     virtual void showMessage(const QString& text) = 0;
     virtual void showError(const QString& text) = 0;
-    virtual bool askYesNo(const QString& text, bool warning) = 0;
+    virtual bool askYesNo(const QString& text, bool warning, TDefaultAnswer defaultAnswer) = 0;
     virtual bool askOkCancel(const QString& text) = 0;
-    // A question whose default answer, the one Enter gives, is No.
-    virtual bool askYesNoDefaultNo(const QString& text) { return askYesNo(text, true); }
     // A one-line prompt; a cancelled prompt gives the empty text.
     virtual QString inputQuery(const QString& caption, const QString& prompt, const QString& initial) = 0;
 };
@@ -27,10 +29,8 @@ public:
     static void showMessage(const QString& text);
     static void showError(const QString& text);
     // A question or a prompt first shows the messages held before it.
-    static bool askYesNo(const QString& text, bool warning = false);
+    static bool askYesNo(const QString& text, bool warning = false, TDefaultAnswer defaultAnswer = TDefaultAnswer::No);
     static bool askOkCancel(const QString& text);
-    // A question about a step that cannot be undone: Enter answers No.
-    static bool askYesNoDefaultNo(const QString& text);
     static QString inputQuery(const QString& caption, const QString& prompt, const QString& initial = QString());
 };
 

@@ -1,10 +1,10 @@
 #include "production/CuttingPlan.h"
 
+#include "cutting/BarPacking.h"
 #include "model/Errors.h"
 #include "model/Messages.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
-#include "cutting/BarPacking.h"
 #include "production/PrintComputation.h"
 #include "production/ProductionSheet.h"
 
@@ -137,14 +137,18 @@ TCuttingPlan MakeCuttingPlan(const TProductionSheet& sheet, const TCuttingSettin
                 break;
             }
             const int count = static_cast<int>(wanted);
-            if (units(length) <= 0) {
+            // A length beyond whole hundredths in 64 bits is far too long, never too short.
+            const bool countable = std::abs(length * 100) < 9e18;
+            const bool tooLong = countable ? units(length) > units(k.usable) : length > 0;
+            if (!tooLong && (!countable || units(length) <= 0)) {
                 k.problems << QStringLiteral("%1 cm %2 kesilemez: boy sıfırdan büyük olmalı (%3 adet plana alınmadı).")
-                                  .arg(lengthText, k.name)
+                                  .arg(NumberText::fromFloat(length), k.name)
                                   .arg(count);
-            } else if (units(length) > units(k.usable)) {
+            } else if (tooLong) {
                 k.problems << QStringLiteral("%1 cm %2 çubuktan kesilemez: çubuk boyu %3 cm, kullanılabilir boy %4 cm "
                                              "(%5 adet plana alınmadı).")
-                                  .arg(lengthText, k.name, k.stockText, CuttingTexts::length(k.usable))
+                                  .arg(NumberText::fromFloat(length), k.name, k.stockText,
+                                       CuttingTexts::length(k.usable))
                                   .arg(count);
             } else {
                 demands[kind].demand.push_back({units(length), count});

@@ -5,6 +5,7 @@
 #include "model/NumberText.h"
 #include "production/CuttingPlan.h"
 #include "production/Fonts.h"
+#include "production/PageFit.h"
 #include "production/PdfFile.h"
 #include "production/SheetRenderer.h"
 
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -37,53 +39,78 @@ struct TRow {
 
 using TPages = std::vector<std::vector<TRow>>;
 
-// The height that must fit on the page with a row: a heading stays with the first bar below it, the
-// totals' title with its first line, and a kind's last bar with the kind's figures.
-double keptTogether(const std::vector<TRow>& rows, std::size_t i) {
-    double need = rows[i].height;
-    if ((rows[i].type == TRow::Heading || rows[i].type == TRow::TotalsTitle) && i + 1 < rows.size())
-        return need + keptTogether(rows, i + 1);
-    if (rows[i].type == TRow::Pattern)
-        for (std::size_t j = i + 1; j < rows.size() && rows[j].type != TRow::Pattern && rows[j].kind == rows[i].kind;
-             ++j)
-            need += rows[j].height;
-    return need;
+constexpr double HeadingHeight = 36;
+constexpr double TotalsTitleHeight = 52;
+constexpr double CutsTop = 38; // the pattern's "Kesilecek" line below its bar
+constexpr double CutsLineHeight = 16;
+constexpr double ProblemLineHeight = 18;
+// The totals table's heading stands with its header and at least this many rows.
+constexpr int TotalsRowsKept = 3;
+constexpr int TotalsGroup = TCuttingSettings::KindCount;
+
+QFont cutsFont() {
+    return Fonts::arial(12);
+}
+QFont problemFont() {
+    return Fonts::arial(12, true);
+}
+
+QString cutsText(const TCuttingPattern& pattern);
+QString problemText(const TCuttingKind& k, int problem) {
+    return QStringLiteral("Kesilemeyen: ") + k.problems[problem];
+}
+QStringList cutsLines(const TCuttingPattern& pattern) {
+    return PageFit::wrapped(cutsText(pattern), cutsFont(), Right - BarLeft);
+}
+QStringList problemLines(const TCuttingKind& k, int problem) {
+    return PageFit::wrapped(problemText(k, problem), problemFont(), Right - Left);
 }
 
 TPages layout(const TCuttingPlan& plan) {
     std::vector<TRow> rows;
+    std::vector<PageFit::TFlowRow> flowRows;
+    auto add = [&](const TRow& row, int group, int keepWithNext = 0) {
+        rows.push_back(row);
+        flowRows.push_back({row.height, keepWithNext, group});
+    };
     for (int kind = 0; kind < TCuttingSettings::KindCount; ++kind) {
         const TCuttingKind& k = plan.kinds[kind];
         if (k.patterns.empty() && k.problems.isEmpty()) continue;
-        rows.push_back({TRow::Heading, kind, -1, 36});
-        for (int p = 0; p < static_cast<int>(k.patterns.size()); ++p)
-            rows.push_back({TRow::Pattern, kind, p, 60});
-        for (int p = 0; p < k.problems.size(); ++p)
-            rows.push_back({TRow::Problem, kind, p, 20});
-        rows.push_back({TRow::Summary, kind, -1, 52});
-    }
-    if (rows.empty()) rows.push_back({TRow::Nothing, -1, -1, 30});
-    rows.push_back({TRow::TotalsTitle, -1, -1, 52});
-    for (int kind = 0; kind < TCuttingSettings::KindCount; ++kind)
-        if (plan.kinds[kind].bars > 0) rows.push_back({TRow::TotalsLine, kind, -1, 20});
-    rows.push_back({TRow::TotalsSum, -1, -1, 26});
-
-    TPages pages(1);
-    double y = ContentTop;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const double need = keptTogether(rows, i);
-        if (y + need > ContentBottom && !pages.back().empty()) {
-            pages.emplace_back();
-            y = ContentTop;
-            // A kind that goes on over the page break gets its heading again.
-            if (rows[i].kind >= 0 &&
-                (rows[i].type == TRow::Pattern || rows[i].type == TRow::Problem || rows[i].type == TRow::Summary)) {
-                pages.back().push_back({TRow::Heading, rows[i].kind, 1, 36});
-                y += 36;
-            }
+        // A heading stays with the first bar below it, the last bar with the kind's figures.
+        add({TRow::Heading, kind, -1, HeadingHeight}, kind, 1);
+        const int patterns = static_cast<int>(k.patterns.size());
+        for (int p = 0; p < patterns; ++p) {
+            const double lines = static_cast<double>(cutsLines(k.patterns[static_cast<std::size_t>(p)]).size());
+            add({TRow::Pattern, kind, p, 60 + (lines - 1) * CutsLineHeight}, kind,
+                p == patterns - 1 ? static_cast<int>(k.problems.size()) + 1 : 0);
         }
-        pages.back().push_back(rows[i]);
-        y += rows[i].height;
+        for (int p = 0; p < k.problems.size(); ++p)
+            add({TRow::Problem, kind, p, 20 + (problemLines(k, p).size() - 1) * ProblemLineHeight}, kind);
+        add({TRow::Summary, kind, -1, 52}, kind);
+    }
+    if (rows.empty()) add({TRow::Nothing, -1, -1, 30}, -1);
+    int totalsLines = 1;
+    for (int kind = 0; kind < TCuttingSettings::KindCount; ++kind)
+        totalsLines += plan.kinds[kind].bars > 0 ? 1 : 0;
+    add({TRow::TotalsTitle, -1, -1, TotalsTitleHeight}, TotalsGroup, std::min(TotalsRowsKept, totalsLines));
+    for (int kind = 0; kind < TCuttingSettings::KindCount; ++kind)
+        if (plan.kinds[kind].bars > 0) add({TRow::TotalsLine, kind, -1, 20}, TotalsGroup);
+    add({TRow::TotalsSum, -1, -1, plan.proven() ? 26.0 : 44.0}, TotalsGroup);
+
+    const PageFit::TFlowPages placed = PageFit::flow(flowRows, ContentBottom - ContentTop, [](int group) {
+        return group == TotalsGroup ? TotalsTitleHeight : HeadingHeight;
+    });
+    TPages pages;
+    for (const std::vector<PageFit::TPlaced>& page : placed) {
+        pages.emplace_back();
+        for (const PageFit::TPlaced& entry : page) {
+            if (entry.row >= 0)
+                pages.back().push_back(rows[static_cast<std::size_t>(entry.row)]);
+            else if (entry.repeatOf == TotalsGroup)
+                pages.back().push_back({TRow::TotalsTitle, -1, 1, TotalsTitleHeight});
+            else
+                pages.back().push_back({TRow::Heading, entry.repeatOf, 1, HeadingHeight});
+        }
     }
     return pages;
 }
@@ -96,7 +123,8 @@ public:
               const QColor& colour = Qt::black) {
         p.setFont(font);
         p.setPen(colour);
-        p.drawText(box, flags, value);
+        // One line never runs past its box: what does not fit ends in "…".
+        p.drawText(box, flags, PageFit::elided(value, font, box.width()));
     }
     double width(const QString& value, const QFont& font) const { return QFontMetricsF(font).horizontalAdvance(value); }
 
@@ -152,9 +180,14 @@ void paintPattern(TPainterHelper& d, double y, const TCuttingPlan& plan, const T
     p.setPen(QPen(Qt::black, 1.5));
     p.drawRect(bar);
 
-    const QString cuts = QStringLiteral("Kesilecek: %1 cm   ·   %2")
-                             .arg(pattern.pieces.join(QStringLiteral(" + ")), offcutText(pattern));
-    d.text(QRectF(BarLeft, y + 34, Right - BarLeft, 18), cuts, Fonts::arial(12));
+    const QStringList lines = cutsLines(pattern);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        d.text(QRectF(BarLeft, y + CutsTop - 4 + i * CutsLineHeight, Right - BarLeft, 18), lines[i], cutsFont());
+}
+
+QString cutsText(const TCuttingPattern& pattern) {
+    return QStringLiteral("Kesilecek: %1 cm   ·   %2")
+        .arg(pattern.pieces.join(QStringLiteral(" + ")), offcutText(pattern));
 }
 
 QString provenText(bool proven) {
@@ -209,10 +242,13 @@ void paintRow(TPainterHelper& d, double y, const TRow& row, const TCuttingPlan& 
     case TRow::Pattern:
         paintPattern(d, y + 4, plan, *k, k->patterns[static_cast<std::size_t>(row.index)]);
         break;
-    case TRow::Problem:
-        d.text(QRectF(Left, y, Right - Left, 20), QStringLiteral("Kesilemeyen: ") + k->problems[row.index],
-               Fonts::arial(12, true), Qt::AlignLeft | Qt::AlignVCenter, QColor(170, 0, 0));
+    case TRow::Problem: {
+        const QStringList lines = problemLines(*k, row.index);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            d.text(QRectF(Left, y + i * ProblemLineHeight, Right - Left, 20), lines[i], problemFont(),
+                   Qt::AlignLeft | Qt::AlignVCenter, QColor(170, 0, 0));
         break;
+    }
     case TRow::Summary:
         paintSummary(d, y, *k);
         break;
@@ -220,7 +256,9 @@ void paintRow(TPainterHelper& d, double y, const TRow& row, const TCuttingPlan& 
         d.text(QRectF(Left, y, Right - Left, 30), QStringLiteral("Kesilecek profil yok."), Fonts::arial(14));
         break;
     case TRow::TotalsTitle:
-        d.text(QRectF(Left, y + 4, Right - Left, 26), QStringLiteral("Sipariş Toplamı"), Fonts::trebuchet(19, true));
+        d.text(QRectF(Left, y + 4, Right - Left, 26),
+               row.index == 1 ? QStringLiteral("Sipariş Toplamı (devam)") : QStringLiteral("Sipariş Toplamı"),
+               Fonts::trebuchet(19, true));
         totalsLine(d, y + 30, 22,
                    {QStringLiteral("Profil"), QStringLiteral("Stok boyu"), QStringLiteral("Çubuk"),
                     QStringLiteral("Alt sınır"), QStringLiteral("Malzeme (cm)"), QStringLiteral("Fire")},

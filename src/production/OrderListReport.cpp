@@ -194,7 +194,7 @@ void paint(QPainter& painter, QPagedPaintDevice& device, const QRectF& pageRect,
 bool confirmLength(int rows) {
     const int pages = pageCount(rows);
     if (pages <= PreviewPageLimit) return true;
-    return TMessages::askYesNoDefaultNo(OrderListReportTexts::longList.arg(rows).arg(pages));
+    return TMessages::askYesNo(OrderListReportTexts::longList.arg(rows).arg(pages), true);
 }
 
 void writePdf(const QString& path, const QList<TOrderListRow>& rows) {

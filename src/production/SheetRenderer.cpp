@@ -3,6 +3,7 @@
 #include "model/Errors.h"
 #include "model/FileErrors.h"
 #include "production/Fonts.h"
+#include "production/PageFit.h"
 #include "production/PdfFile.h"
 #include "production/ReportPage.h"
 
@@ -10,6 +11,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <algorithm>
 
 namespace SheetRenderer {
 
@@ -23,6 +26,9 @@ constexpr double MarginTop = 38;
 constexpr double BandWidth = 756;
 constexpr double HeaderHeight = 53;
 constexpr double BodyHeight = 1014;
+// A wrapped text gets no smaller than this; a line is narrowed to no less than this share of its width.
+constexpr int SmallestWrappedPixels = 11;
+constexpr double NarrowestFactor = 0.6;
 
 class TPagePainter {
 public:
@@ -45,16 +51,29 @@ public:
         p.setClipRect(r.adjusted(0, 0, 1, 1), Qt::IntersectClip);
         p.setFont(font);
         p.setPen(Qt::black);
+        // A wrapping box is the order name's, whose foot the row below overlaps by 4 pixels.
         if (wrap)
-            p.drawText(r.adjusted(1, 0, -1, 0), align | Qt::TextWordWrap, value);
+            wrapped(r.adjusted(1, 0, -1, -4), align, value);
         else
             fitted(r.adjusted(1, 0, -1, 0), align, value);
         p.restore();
         rules(box, which);
     }
 
-    // One line in its box; a text wider than the box is narrowed to fit instead of being cut.
-    void fitted(const QRectF& r, int align, const QString& value) {
+    // Lines in their box, the font made smaller until they fit; what still does not fit ends in "…".
+    void wrapped(const QRectF& r, int align, const QString& value) {
+        const PageFit::TFittedText fit = PageFit::fitted(value, p.font(), r.size(), SmallestWrappedPixels);
+        p.setFont(fit.font);
+        const double top = r.top() + std::max(0.0, (r.height() - fit.lines.size() * fit.lineHeight) / 2);
+        for (qsizetype i = 0; i < fit.lines.size(); ++i)
+            p.drawText(QRectF(r.left(), top + i * fit.lineHeight, r.width(), fit.lineHeight),
+                       (align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, fit.lines[i]);
+    }
+
+    // One line in its box; a text wider than the box is narrowed to fit instead of being cut, down to
+    // a width still easy to read, and shortened with "…" beyond that.
+    void fitted(const QRectF& r, int align, const QString& text) {
+        const QString value = PageFit::elided(text, p.font(), r.width() / NarrowestFactor);
         const double width = QFontMetricsF(p.font()).horizontalAdvance(value);
         if (width <= r.width() || width <= 0) {
             p.drawText(r, align, value);

@@ -20,7 +20,7 @@ bool RestoreBackup(const TProgramFolder& programFolder, const TDatabaseSettings&
     Backup::checkCopy(settings, copyPath);
     const QString copyName = QFileInfo(copyPath).fileName();
     const QString aside = Backup::asidePath(programFolder);
-    if (!TMessages::askYesNoDefaultNo(BackupTexts::question.arg(copyName, QFileInfo(aside).fileName()))) return false;
+    if (!TMessages::askYesNo(BackupTexts::question.arg(copyName, QFileInfo(aside).fileName()), true)) return false;
     Backup::replaceWith(programFolder, copyPath, aside);
     TMessages::showMessage(BackupTexts::restored.arg(copyName));
     return true;

@@ -32,6 +32,8 @@ void EditCustomer(TCustomerList& list, TCustomerList::Field field, const QString
 void PostCustomer(TCustomerList& list) {
     if (list.state == TCustomerList::State::Browse || list.current < 0) throw DoravelError(OrderTexts::notEditing);
     TCustomer customer = list.rows[list.current];
+    // A blank customer would show as an empty line in every customer choice.
+    if (customer.name.trimmed().isEmpty()) throw TRefusal(QStringLiteral("Lütfen Müşteri Adını Giriniz !"));
     if (list.state == TCustomerList::State::Insert)
         CustomerStore::insert(customer);
     else

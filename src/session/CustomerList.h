@@ -22,7 +22,7 @@ void NewCustomer(TCustomerList& list);
 // The operator's typing in a field of the current customer.
 void EditCustomer(TCustomerList& list, TCustomerList::Field field, const QString& text);
 // "Kaydet": stores the current customer and reads the table again. With nothing entered or changed
-// it throws DoravelError "Dataset not in edit or insert mode".
+// it throws DoravelError "Dataset not in edit or insert mode"; a customer without a name is refused.
 void PostCustomer(TCustomerList& list);
 // Moving to another customer stores the change made to the one that is left.
 void MoveToCustomer(TCustomerList& list, int index);

@@ -1,6 +1,7 @@
 #include "session/OrderListing.h"
 
 #include "model/Clock.h"
+#include "model/Errors.h"
 #include "model/Messages.h"
 #include "model/SessionEvents.h"
 #include "records/OrderStore.h"
@@ -21,6 +22,9 @@ TOrderListing::TOrderListing(TSessionEvents* events, QObject* parent) : QAbstrac
 }
 
 void TOrderListing::run(const TOrderListFilter& filter) {
+    // A reversed range lists nothing: the operator is told why instead of seeing an empty list.
+    if (!filter.allDates && filter.start > filter.end)
+        throw TRefusal(QStringLiteral("Başlangıç Tarihi, Bitiş Tarihinden sonra olamaz !"));
     m_filter = filter;
     refresh();
 }

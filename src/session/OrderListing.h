@@ -18,7 +18,8 @@ public:
 
     explicit TOrderListing(TSessionEvents* events = nullptr, QObject* parent = nullptr);
 
-    // Replaces the filter and runs the query; a failure leaves the listing empty and throws.
+    // Replaces the filter and runs the query; a failure leaves the listing empty and throws. A start
+    // date after the end date is refused and the listing stays as it was.
     void run(const TOrderListFilter& filter);
     // Runs the current query again.
     void refresh();

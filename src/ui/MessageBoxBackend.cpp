@@ -24,16 +24,12 @@ void TMessageBoxBackend::showError(const QString& text) {
     QMessageBox::critical(owner(), title(), text);
 }
 
-bool TMessageBoxBackend::askYesNo(const QString& text, bool warning) {
+bool TMessageBoxBackend::askYesNo(const QString& text, bool warning, TDefaultAnswer defaultAnswer) {
     const auto buttons = QMessageBox::Yes | QMessageBox::No;
-    const auto answer = warning ? QMessageBox::warning(owner(), title(), text, buttons)
-                                : QMessageBox::question(owner(), title(), text, buttons);
+    const auto byDefault = defaultAnswer == TDefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes;
+    const auto answer = warning ? QMessageBox::warning(owner(), title(), text, buttons, byDefault)
+                                : QMessageBox::question(owner(), title(), text, buttons, byDefault);
     return answer == QMessageBox::Yes;
-}
-
-bool TMessageBoxBackend::askYesNoDefaultNo(const QString& text) {
-    return QMessageBox::warning(owner(), title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
 }
 
 bool TMessageBoxBackend::askOkCancel(const QString& text) {

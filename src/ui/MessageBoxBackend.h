@@ -7,8 +7,7 @@ class TMessageBoxBackend : public TMessageBackend {
 public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
-    bool askYesNo(const QString& text, bool warning) override;
+    bool askYesNo(const QString& text, bool warning, TDefaultAnswer defaultAnswer) override;
     bool askOkCancel(const QString& text) override;
-    bool askYesNoDefaultNo(const QString& text) override;
     QString inputQuery(const QString& caption, const QString& prompt, const QString& initial) override;
 };

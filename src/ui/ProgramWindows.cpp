@@ -18,6 +18,8 @@
 #include "ui/Unit9.h"
 #include "ui/Widgets.h"
 
+#include <QApplication>
+
 TProgramWindows::TProgramWindows(TSession& session)
     : m_form1(std::make_unique<TForm1>(session)), m_form2(std::make_unique<TForm2>(session)),
       m_form3(std::make_unique<TForm3>(session)), m_form4(std::make_unique<TForm4>(session)),
@@ -58,6 +60,11 @@ TProgramWindows::TProgramWindows(TSession& session)
     for (QWidget* window : std::initializer_list<QWidget*>{division, m_form4.get(), m_form5.get(), m_form7.get(),
                                                            subDivision, m_form8.get(), m_form11.get()})
         Widgets::openCentredOver(window, main);
+    // The program ends with its main window: no other window stays behind without it.
+    QObject::connect(main, &TForm1::closed, main, [main] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != main && window->isVisible()) window->close();
+    });
     m_form3->setOpenOver(main);
     m_cuttingPlan->setOpenOver(main);
     m_labels->setOpenOver(main);

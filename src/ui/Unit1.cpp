@@ -12,6 +12,7 @@
 #include "ui/Widgets.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDesktopServices>
@@ -155,6 +156,14 @@ void TForm1::buildActions() {
     m_aboutButton->setFixedSize(40, 40);
     m_toolBar = bar;
 
+    // No command runs before the start-up steps have loaded the profile group and the lists.
+    for (QAction* command : bar->actions() + QList<QAction*>{newAction, openAction, saveAction, printAction,
+                                                             m_measureMenu, costAction, cuttingAction, customersAction,
+                                                             settingsAction, helpAction, aboutAction, aboutTool})
+        if (!command->isSeparator()) m_commands << command;
+    for (QAction* command : m_commands)
+        command->setEnabled(false);
+
     connect(newAction, &QAction::triggered, this, &TForm1::newProject);
     connect(printAction, &QAction::triggered, this, &TForm1::printRequested);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
@@ -289,6 +298,11 @@ void TForm1::buildStatusBar() {
     statusBar()->addPermanentWidget(m_status3);
 }
 
+void TForm1::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) emit closed();
+}
+
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (m_started) return;
@@ -312,6 +326,8 @@ void TForm1::waitForScreenThenStart() {
 void TForm1::startUp() {
     RunGuarded([this] { OnMainWindowShown(m_session); });
     m_startedUp = true;
+    for (QAction* command : m_commands)
+        command->setEnabled(true);
     // A failing step leaves what the steps before it loaded: every window shows that.
     emit m_session.events.listsChanged();
     emit m_session.events.profileGroupChanged();
@@ -338,6 +354,8 @@ void TForm1::refresh() {
     const TProject& project = m_session.project;
     m_doorArea->setEnabled(m_session.doorAreaEnabled);
     setText(m_orderName, project.orderName);
+    // A name longer than its entry is read whole from the hint.
+    m_orderName->setToolTip(project.orderName);
     {
         const QSignalBlocker blocker(m_deliveryDate);
         m_deliveryDate->setDate(project.deliveryDate);
@@ -364,7 +382,7 @@ void TForm1::refresh() {
 }
 
 void TForm1::applyDoorsEqual() {
-    m_measureAction->setEnabled(m_session.project.doorsEqual);
+    m_measureAction->setEnabled(m_startedUp && m_session.project.doorsEqual);
 }
 
 void TForm1::newProject() {

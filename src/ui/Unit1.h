@@ -61,9 +61,12 @@ signals:
     void saveDialogRequested();
     void customerListRequested();
     void orderListRequested();
+    // The main window closed: the program ends, and every other window closes with it.
+    void closed();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -95,4 +98,5 @@ private:
     QAction* m_measureMenu = nullptr;
     QToolButton* m_aboutButton = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QList<QAction*> m_commands; // enabled once the start-up steps have run
 };

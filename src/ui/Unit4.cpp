@@ -4,6 +4,7 @@
 #include "model/Messages.h"
 #include "model/StoredText.h"
 #include "session/Session.h"
+#include "ui/DateEntry.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -34,11 +35,9 @@ TForm4::TForm4(TSession& session, QWidget* parent)
     m_doorCount = combo(this, QStringLiteral("ComboBox1"), QRect(130, 88, 90, 24));
     m_doorCount->addItems(ProjectTexts::doorCounts());
     label(this, QStringLiteral("Teslim Tarihi"), QRect(240, 88, 96, 24));
-    m_date = new QDateEdit(this);
+    m_date = new TDateEntry(Clock::today(), this);
     m_date->setObjectName(QStringLiteral("DateTimePicker1"));
-    m_date->setDisplayFormat(DisplayDate::format);
     m_date->setGeometry(340, 88, 110, 24); // room for the whole date beside the arrow
-    m_date->setCalendarPopup(true);
     label(this, QStringLiteral("Profil  Cinsi"), QRect(16, 124, 110, 24));
     m_group = combo(this, QStringLiteral("ComboBox2"), QRect(130, 124, 150, 24));
     m_group->addItems(ProfileGroupNames::choices());

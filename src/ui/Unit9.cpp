@@ -7,6 +7,7 @@
 #include "records/CustomerStore.h"
 #include "records/OrderListCount.h"
 #include "session/Session.h"
+#include "ui/DateEntry.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -40,11 +41,9 @@ TForm9::TForm9(TSession& session, QWidget* parent)
     m_allDates =
         check(m_group, QStringLiteral("CheckBox2"), QStringLiteral("Bütün Tarihleri Listele"), QRect(350, 14, 200, 22));
     auto dateEdit = [this](const QString& name, const QRect& geometry) {
-        auto* edit = new QDateEdit(Clock::today(), m_group);
+        auto* edit = new TDateEntry(Clock::today(), m_group);
         edit->setObjectName(name);
         edit->setGeometry(geometry);
-        edit->setDisplayFormat(DisplayDate::format);
-        edit->setCalendarPopup(true);
         return edit;
     };
     label(m_group, QStringLiteral("Başlangıç Tarihi"), QRect(350, 46, 100, 24));

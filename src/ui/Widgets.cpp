@@ -15,8 +15,10 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QValidator>
+#include <QWindow>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -35,6 +37,41 @@ public:
     }
 };
 
+QScreen* screenOf(QWidget* over) {
+    return over ? over->screen() : QGuiApplication::primaryScreen();
+}
+
+// The room a window's frame takes: its own once the window manager has framed it, before that the
+// larger of the frame of the window it opens over and a usual title bar with borders.
+QMargins frameOf(QWidget* window, QWidget* over) {
+    if (QWindow* handle = window->windowHandle(); handle && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    QMargins usual(4, 30, 4, 4);
+    if (QWindow* handle = over ? over->windowHandle() : nullptr) {
+        const QMargins m = handle->frameMargins();
+        usual = QMargins(qMax(usual.left(), m.left()), qMax(usual.top(), m.top()), qMax(usual.right(), m.right()),
+                         qMax(usual.bottom(), m.bottom()));
+    }
+    return usual;
+}
+
+// The window with its frame inside the screen's available area: made smaller where it must be, then
+// moved in, its title bar first.
+void fitOnScreen(QWidget* window, QWidget* over, std::optional<QPoint> centre = std::nullopt) {
+    QScreen* screen = screenOf(over);
+    if (!screen) return;
+    const QRect desk = screen->availableGeometry();
+    const QMargins frame = frameOf(window, over);
+    const QSize room = desk.size().shrunkBy(frame);
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room));
+    QRect outer = QRect(window->pos(), window->size().grownBy(frame));
+    if (centre) outer.moveCenter(*centre);
+    outer.moveLeft(qMax(desk.left(), qMin(outer.left(), desk.right() - outer.width() + 1)));
+    outer.moveTop(qMax(desk.top(), qMin(outer.top(), desk.bottom() - outer.height() + 1)));
+    if (outer.topLeft() != window->pos()) window->move(outer.topLeft());
+}
+
 // Centres its window over another each time the window opens.
 class TCentring : public QObject {
 public:
@@ -42,8 +79,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && !event->spontaneous())
-            Widgets::centreOver(static_cast<QWidget*>(watched), m_over);
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && !event->spontaneous()) Widgets::centreOver(window, m_over);
+        // Once framed by the window manager, the real frame is known: the window is fitted again.
+        if (event->type() == QEvent::Show && event->spontaneous()) fitOnScreen(window, m_over);
         return false;
     }
 
@@ -168,18 +207,10 @@ void centreOver(QWidget* window, QWidget* over) {
     QRect area;
     if (over && over->isVisible())
         area = over->frameGeometry();
-    else if (QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen())
+    else if (QScreen* screen = screenOf(over))
         area = screen->availableGeometry();
     if (area.isEmpty()) return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(area.center());
-    // Kept on the screen, its title bar first.
-    if (QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen()) {
-        const QRect desk = screen->availableGeometry();
-        frame.moveLeft(qMax(desk.left(), qMin(frame.left(), desk.right() - frame.width() + 1)));
-        frame.moveTop(qMax(desk.top(), qMin(frame.top(), desk.bottom() - frame.height() + 1)));
-    }
-    window->move(frame.topLeft());
+    fitOnScreen(window, over, area.center());
 }
 
 void openCentredOver(QWidget* window, QWidget* over) {

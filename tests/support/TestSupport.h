@@ -25,7 +25,7 @@ public:
 
     void showMessage(const QString& text) override { show(text); }
     void showError(const QString& text) override { show(text); }
-    bool askYesNo(const QString& text, bool) override { return answer(text); }
+    bool askYesNo(const QString& text, bool, TDefaultAnswer) override { return answer(text); }
     bool askOkCancel(const QString& text) override { return answer(text); }
     QString inputQuery(const QString&, const QString& prompt, const QString&) override {
         asked << prompt;
