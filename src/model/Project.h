@@ -10,7 +10,9 @@ namespace ProjectTexts {
 inline const QString statusIdle = QStringLiteral("Henüz Hiçbir İşlem Yapmadınız !");
 inline const QString statusEntered = QStringLiteral("Henüz Ölçülendirme Yapmadınız!");
 inline const QString statusDesigned = QStringLiteral("Ölçülendirme Yapıldı , Yazıcıdan Çıktı Alabilirsiniz !");
+// The record state: a new order, or one reopened from the database.
 inline const QString recordNew = QStringLiteral("yeni");
+inline const QString recordOld = QStringLiteral("eski");
 // The check of every command that needs the opening size.
 inline const QString missingOpening = QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !");
 inline const QString horizontal = QStringLiteral("Yatay");

@@ -29,6 +29,12 @@ int largestPlusOne() {
 
 } // namespace
 
+int CustomerIndex(const QList<TCustomer>& customers, int mno) {
+    for (int i = 0; i < customers.size(); ++i)
+        if (customers[i].mno == mno) return i;
+    return -1;
+}
+
 namespace CustomerStore {
 
 QList<TCustomer> all() {

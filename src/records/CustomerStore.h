@@ -14,6 +14,9 @@ struct TCustomer {
     QString adres;
 };
 
+// Where customer number `mno` stands in `customers`, or -1.
+int CustomerIndex(const QList<TCustomer>& customers, int mno);
+
 // Customers in the order database, in table order: the newest customer first.
 namespace CustomerStore {
 

@@ -1,7 +1,10 @@
 #include "session/CustomerList.h"
 
 #include "model/Errors.h"
+#include "records/CustomerStore.h"
 #include "records/OrderStore.h"
+
+#include <algorithm>
 
 void OpenCustomerList(TCustomerList& list) {
     list.state = TCustomerList::State::Browse;
@@ -40,9 +43,7 @@ void PostCustomer(TCustomerList& list) {
         CustomerStore::update(customer);
     list.state = TCustomerList::State::Browse;
     list.rows = CustomerStore::all();
-    list.current = 0;
-    for (int i = 0; i < list.rows.size(); ++i)
-        if (list.rows[i].mno == customer.mno) list.current = i;
+    list.current = std::max(0, CustomerIndex(list.rows, customer.mno));
 }
 
 void MoveToCustomer(TCustomerList& list, int index) {
@@ -53,17 +54,16 @@ void MoveToCustomer(TCustomerList& list, int index) {
     }
     const int target = list.rows[index].mno;
     PostCustomer(list);
-    for (int i = 0; i < list.rows.size(); ++i)
-        if (list.rows[i].mno == target) list.current = i;
+    const int moved = CustomerIndex(list.rows, target);
+    if (moved >= 0) list.current = moved;
 }
 
 void ReloadCustomerList(TCustomerList& list) {
     if (list.state != TCustomerList::State::Browse) return;
     const int currentMno = list.current >= 0 ? list.rows[list.current].mno : 0;
     list.rows = CustomerStore::all();
-    list.current = list.rows.isEmpty() ? -1 : 0;
-    for (int i = 0; i < list.rows.size(); ++i)
-        if (list.rows[i].mno == currentMno) list.current = i;
+    const int kept = CustomerIndex(list.rows, currentMno);
+    list.current = kept >= 0 ? kept : (list.rows.isEmpty() ? -1 : 0);
 }
 
 void CloseCustomerList(TCustomerList& list) {

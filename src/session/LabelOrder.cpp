@@ -11,9 +11,8 @@ TLabelOrder LabelOrderOf(const TProject& project, const TOrderSave& form) {
     if (project.sno.isEmpty()) return order;
     order.number = project.sno;
     const int customerNo = NumberText::toInt(form.customerNo);
-    if (form.customerIndex >= 0 && form.customerIndex < form.customers.size() &&
-        form.customers[form.customerIndex].mno == customerNo) {
-        order.customer = form.customers[form.customerIndex].name;
+    if (const int index = CustomerIndex(form.customers, customerNo); index >= 0) {
+        order.customer = form.customers[index].name;
     } else if (const std::optional<TCustomer> customer = CustomerStore::find(customerNo)) {
         order.customer = customer->name;
     }

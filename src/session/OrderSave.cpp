@@ -4,11 +4,11 @@
 #include "model/Errors.h"
 #include "model/Messages.h"
 #include "model/NumberText.h"
+#include "model/Project.h"
+#include "records/CustomerStore.h"
 #include "records/OrderStore.h"
 
 namespace {
-
-const QString k_recordOld = QStringLiteral("eski");
 
 void computeRemaining(TOrderSave& form) {
     form.remaining = NumberText::fromFloat(NumberText::toFloat(form.grandTotal) - NumberText::toFloat(form.received));
@@ -21,7 +21,7 @@ void CheckSaveCommand(const TProject& project) {
 }
 
 void ShowSaveDialog(TOrderSave& form, const TProject& project) {
-    const bool reopened = project.kayitkontrol == k_recordOld;
+    const bool reopened = project.kayitkontrol == ProjectTexts::recordOld;
     form.customers = CustomerStore::all();
     if (!reopened) {
         form.grandTotal = form.received = form.remaining = QStringLiteral("0");
@@ -32,8 +32,9 @@ void ShowSaveDialog(TOrderSave& form, const TProject& project) {
     }
     int index = form.customers.isEmpty() ? -1 : 0;
     if (reopened) {
-        for (int i = 0; i < form.customers.size(); ++i)
-            if (QString::number(form.customers[i].mno) == form.customerNo) index = i;
+        const int stored =
+            form.customerNo.isEmpty() ? -1 : CustomerIndex(form.customers, NumberText::toInt(form.customerNo));
+        if (stored >= 0) index = stored;
     }
     ChooseCustomer(form, index);
 }
@@ -79,7 +80,7 @@ TOrderRecord OrderRecordOf(const TProject& project, const TOrderSave& form) {
     r.kalan = toInt(form.remaining);
     r.ilave = form.extraNames;
     r.note = form.note;
-    if (project.kayitkontrol == k_recordOld) r.sno = toInt(project.sno);
+    if (project.kayitkontrol == ProjectTexts::recordOld) r.sno = toInt(project.sno);
     if (form.customerIndex >= 0) r.musteriadi = form.customers[form.customerIndex].name;
     r.siparisadi = project.orderName;
     r.musterino = toInt(form.customerNo);
@@ -111,7 +112,7 @@ bool SaveOrder(TProject& project, TOrderSave& form) {
         TMessages::showMessage(OrderSaveTexts::noCustomers);
         return false;
     }
-    const bool reopened = project.kayitkontrol == k_recordOld;
+    const bool reopened = project.kayitkontrol == ProjectTexts::recordOld;
     if (!reopened && project.kayitkontrol != ProjectTexts::recordNew) throw DoravelError(OrderTexts::notEditing);
     TOrderRecord record = OrderRecordOf(project, form);
     if (reopened) {

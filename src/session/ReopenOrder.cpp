@@ -13,7 +13,7 @@ bool ReopenOrder(TSession& session, int sno) {
     TProject& project = session.project;
     TOrderSave& form = session.orderSave;
 
-    project.kayitkontrol = QStringLiteral("eski");
+    project.kayitkontrol = ProjectTexts::recordOld;
     project.sno = QString::number(r.sno);
     for (int door = 1; door <= 6; ++door) {
         for (int column = 1; column < TProject::DoorColumns; ++column)
@@ -46,8 +46,8 @@ bool ReopenOrder(TSession& session, int sno) {
         form.extraAmounts[i] = QString::number(r.ilaveTutar[i]);
     form.customerNo = QString::number(r.musterino);
     // An open dialog shows the order's customer at once; a closed one finds it when shown.
-    for (int i = 0; i < form.customers.size(); ++i)
-        if (form.customers[i].mno == r.musterino) ChooseCustomer(form, i);
+    const int customer = CustomerIndex(form.customers, r.musterino);
+    if (customer >= 0) ChooseCustomer(form, customer);
     form.orderNo = project.sno;
     project.doorsEqual = r.kapakesit == 1;
 

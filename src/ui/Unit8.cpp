@@ -113,14 +113,11 @@ void TForm8::runRule(void (*rule)(TOrderSave&)) {
 
 void TForm8::reloadCustomers() {
     TOrderSave& form = m_session.orderSave;
-    const QString chosen =
-        form.customerIndex >= 0 ? QString::number(form.customers[form.customerIndex].mno) : QString();
+    const int chosen = form.customerIndex >= 0 ? form.customers[form.customerIndex].mno : 0;
     RunGuarded([&] {
         form.customers = CustomerStore::all();
-        int index = form.customers.isEmpty() ? -1 : 0;
-        for (int i = 0; i < form.customers.size(); ++i)
-            if (QString::number(form.customers[i].mno) == chosen) index = i;
-        ChooseCustomer(form, index);
+        const int kept = CustomerIndex(form.customers, chosen);
+        ChooseCustomer(form, kept >= 0 ? kept : (form.customers.isEmpty() ? -1 : 0));
     });
     refresh();
 }
