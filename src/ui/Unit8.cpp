@@ -2,6 +2,7 @@
 
 #include "model/Messages.h"
 #include "session/OrderSave.h"
+#include "session/ReopenOrder.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
 
@@ -126,7 +127,8 @@ void TForm8::reloadCustomers() {
 void TForm8::save() {
     TSession& s = m_session;
     bool saved = false;
-    if (!RunGuarded([&] { saved = SaveOrder(s.project, s.orderSave); })) return;
+    const auto reopenStored = [&s](int sno) { ReopenOrder(s, sno); };
+    if (!RunGuarded([&] { saved = SaveOrder(s.project, s.orderSave, reopenStored); })) return;
     hide();
     if (!saved) emit customerListRequested();
 }
