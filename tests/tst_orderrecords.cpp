@@ -361,8 +361,12 @@ private slots:
         QVERIFY(ReopenOrder(*m_session, 1));
         QVERIFY(OrderStore::deleteOrder(1));
         ShowSaveDialog(form(), m_session->project);
-        QVERIFY(!RunGuarded([&] { SaveOrder(m_session->project, form()); }));
-        QCOMPARE(m_messages->shown, QStringList({QStringLiteral("Dataset not in edit or insert mode")}));
+        // Asked whether to save the design as a new order, the operator declines.
+        m_messages->answers = {false};
+        QVERIFY(RunGuarded([&] { SaveOrder(m_session->project, form()); }));
+        QCOMPARE(m_messages->shown, QStringList());
+        QCOMPARE(m_messages->asked.size(), 1);
+        QVERIFY(m_messages->asked.first().startsWith(OrderSaveTexts::deletedElsewhere));
         QCOMPARE(OrderStore::orderNumbers(), QList<int>({2}));
         QCOMPARE(brokenOrders(), 0);
         QCOMPARE(CustomerStore::find(customer)->bakiye, 400.0);

@@ -84,6 +84,9 @@ private slots:
         QCOMPARE(balanceMismatches(), QStringList());
         QCOMPARE(OrderStore::readOrder(8)->note, QStringLiteral("Kapı kolu ayrı; 'özel' renk"));
         QCOMPARE(CustomerStore::find(3)->bakiye, 2750.0);
+        // Every stored order counts as saved once.
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM siparis WHERE surum = 1")), 8);
+        QCOMPARE(OrderStore::readOrder(8)->surum, 1);
         OrderDatabase::close();
 
         TRawDatabase raw(m_database->settings, dbFile());

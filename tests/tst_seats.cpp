@@ -1,8 +1,8 @@
 #include "model/Errors.h"
 #include "model/ProgramFolder.h"
 #include "model/SessionEvents.h"
-#include "session/OrderSave.h"
 #include "records/OrderStore.h"
+#include "session/OrderSave.h"
 #include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"
 
@@ -31,10 +31,24 @@ void registerFromArguments(const QString& engine, const QString& where) {
         RegisterOrderDatabase(TProgramFolder(where));
 }
 
-// One seat: 200 new orders and 50 re-saves of stored ones, interleaved, for random customers, as fast
-// as it can; then 25 new customers. Any message the operator would see ends it with that message.
+// The order of number `sno` as reopening leaves the project: state "eski", its number and save count.
+bool reopenInProject(TProject& project, int sno) {
+    const std::optional<TOrderRecord> stored = OrderStore::readOrder(sno);
+    if (!stored) return false;
+    project.kayitkontrol = QStringLiteral("eski");
+    project.sno = QString::number(sno);
+    project.surum = stored->surum;
+    return true;
+}
+
+// One seat: 200 new orders and 50 re-saves of orders it reopened, interleaved, for random customers,
+// as fast as it can; then 25 new customers. A re-save the other seat made stale is refused and saves
+// nothing (the operator answers No); any other message ends the seat with that message.
 int seat(const QString& engine, const QString& where) {
     registerFromArguments(engine, where);
+    TScriptedMessages messages;
+    for (int i = 0; i < Resaves; ++i)
+        messages.answers << false;
     QRandomGenerator random(quint32(QCoreApplication::applicationPid()));
     TProject project = designedProject();
     TOrderSave form;
@@ -47,8 +61,7 @@ int seat(const QString& engine, const QString& where) {
             form.remaining = QString::number(form.grandTotal.toInt() - form.received.toInt());
             if (step % 5 == 4) {
                 const QList<int> numbers = OrderStore::orderNumbers();
-                project.kayitkontrol = QStringLiteral("eski");
-                project.sno = QString::number(numbers[int(random.bounded(numbers.size()))]);
+                if (!reopenInProject(project, numbers[int(random.bounded(numbers.size()))])) continue;
             } else {
                 project.kayitkontrol = QStringLiteral("yeni");
             }
@@ -57,6 +70,10 @@ int seat(const QString& engine, const QString& where) {
         }
         for (int i = 0; i < NewCustomers; ++i)
             addCustomer(QStringLiteral("Müşteri %1").arg(i));
+        for (const QString& shown : messages.shown)
+            throw DoravelError(shown);
+        for (const QString& asked : messages.asked)
+            if (!asked.startsWith(OrderSaveTexts::changedElsewhere)) throw DoravelError(asked);
     } catch (const DoravelError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
@@ -72,6 +89,29 @@ int saveOne(const QString& engine, const QString& where) {
     try {
         ShowSaveDialog(form, project);
         SaveOrder(project, form);
+    } catch (const DoravelError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
+
+// Another seat's work on order 1 while this seat has it open: re-saved with the order name
+// "Öbür bilgisayar" ("change"), or deleted and a new order saved, which gets number 1 again ("replace").
+int touchFirstOrder(const QString& how, const QString& engine, const QString& where) {
+    registerFromArguments(engine, where);
+    TProject project = designedProject();
+    project.orderName = QStringLiteral("Öbür bilgisayar");
+    TOrderSave form;
+    try {
+        ShowSaveDialog(form, project);
+        if (how == QLatin1String("change")) {
+            if (!reopenInProject(project, 1)) return 2;
+        } else if (!OrderStore::deleteOrder(1)) {
+            return 2;
+        }
+        SaveOrder(project, form);
+        if (project.sno != QLatin1String("1")) return 3;
     } catch (const DoravelError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
@@ -187,6 +227,87 @@ private slots:
         QCOMPARE(messages.shown, QStringList());
     }
 
+    // This seat reopens order 1; another seat then re-saves it, or deletes it and saves a new order
+    // that gets number 1 again. This seat's re-save overwrites nothing: it says which happened, and
+    // saves the design as a new order (Yes) or, for a changed order, reopens the stored one (No).
+    void staleResaveOverwritesNothing_data() {
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("saveAsNew");
+        for (bool server : {false, true})
+            for (const char* other : {"change", "replace"})
+                for (bool saveAsNew : {true, false})
+                    QTest::addRow("%s %s %s", server ? "server" : "local file", other,
+                                  saveAsNew ? "save as new" : "keep stored")
+                        << server << QString::fromLatin1(other) << saveAsNew;
+    }
+    void staleResaveOverwritesNothing() {
+        QFETCH(bool, server);
+        QFETCH(QString, other);
+        QFETCH(bool, saveAsNew);
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(server);
+        TScriptedMessages messages;
+        useEngine(server);
+        addCustomer(QStringLiteral("Ali"));
+        TProject project = designedProject();
+        TOrderSave form;
+        ShowSaveDialog(form, project);
+        form.orderAmount = form.grandTotal = form.remaining = QStringLiteral("700");
+        QVERIFY(SaveOrder(project, form));
+        QVERIFY(reopenInProject(project, 1));
+        const int reopenedSurum = project.surum;
+        OrderDatabase::close();
+
+        QProcess seat;
+        seat.start(QCoreApplication::applicationFilePath(),
+                   QStringList{QStringLiteral("--touch-first"), other} + where(server));
+        QVERIFY(seat.waitForFinished(30000));
+        QVERIFY2(seat.exitStatus() == QProcess::NormalExit && seat.exitCode() == 0,
+                 seat.readAllStandardError().constData());
+
+        project.orderName = QStringLiteral("Bu bilgisayar");
+        messages.answers = {saveAsNew};
+        QList<int> reopened;
+        QVERIFY(SaveOrder(project, form, [&](int sno) { reopened << sno; }));
+        QCOMPARE(messages.asked.size(), 1);
+        const QString said =
+            other == QLatin1String("change") ? OrderSaveTexts::changedElsewhere : OrderSaveTexts::deletedElsewhere;
+        QVERIFY2(messages.asked.first().startsWith(said), qPrintable(messages.asked.first()));
+        QCOMPARE(OrderStore::readOrder(1)->siparisadi, QStringLiteral("Öbür bilgisayar"));
+        if (other == QLatin1String("change")) QCOMPARE(OrderStore::readOrder(1)->surum, reopenedSurum + 1);
+        if (saveAsNew) {
+            QCOMPARE(OrderStore::orderNumbers(), QList<int>({2, 1}));
+            QCOMPARE(OrderStore::readOrder(2)->siparisadi, QStringLiteral("Bu bilgisayar"));
+            QCOMPARE(project.sno, QStringLiteral("2"));
+        } else {
+            QCOMPARE(OrderStore::orderNumbers(), QList<int>({1}));
+            QCOMPARE(reopened, other == QLatin1String("change") ? QList<int>({1}) : QList<int>());
+        }
+        QCOMPARE(reopened.isEmpty(), saveAsNew || other != QLatin1String("change"));
+        QCOMPARE(balanceMismatches(), QStringList());
+        QCOMPARE(messages.shown, QStringList());
+    }
+
+    // A re-save of an order nobody else touched writes over it and raises its save count each time.
+    void resaveOfAnUntouchedOrderRaisesItsSaveCount() {
+        TScriptedMessages messages;
+        useEngine(false);
+        addCustomer(QStringLiteral("Ali"));
+        TProject project = designedProject();
+        TOrderSave form;
+        ShowSaveDialog(form, project);
+        QVERIFY(SaveOrder(project, form));
+        QVERIFY(reopenInProject(project, 1));
+        const int first = project.surum;
+        for (int save = 1; save <= 2; ++save) {
+            project.orderName = QStringLiteral("Kayıt %1").arg(save);
+            QVERIFY(SaveOrder(project, form));
+            QCOMPARE(OrderStore::readOrder(1)->surum, first + save);
+            QCOMPARE(OrderStore::readOrder(1)->siparisadi, project.orderName);
+        }
+        QCOMPARE(messages.asked, QStringList());
+    }
+
     void anotherSeatsSaveReachesThisSeatsWindows() {
         DORAVEL_SKIP_WITHOUT_TEST_SERVER(true);
         TScriptedMessages messages;
@@ -288,6 +409,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--seat") == 0)
         return seat(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 5 && qstrcmp(argv[1], "--touch-first") == 0)
+        return touchFirstOrder(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                               QString::fromLocal8Bit(argv[4]));
     if (argc == 4 && qstrcmp(argv[1], "--save-one") == 0)
         return saveOne(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     TestSeats test;

@@ -63,6 +63,8 @@ public:
     QString doorHeight;
     QString kayitkontrol;
     QString sno;
+    // The reopened order's save count (state "eski"): a re-save requires the stored order to have it still.
+    int surum = 0;
     QString hangikapak;
     QString statusText = ProjectTexts::statusIdle;
 

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlRecord>
 
 #include <stdexcept>
 
@@ -136,6 +137,7 @@ void upgrade(QSqlDatabase& db) {
     change.onServer = onServer();
     change.run = [&db](const QString& sql) { run(db, sql); };
     change.hasTable = [&db](const QString& table) { return hasTable(db, table); };
+    change.hasColumn = [&db](const QString& table, const QString& column) { return db.record(table).contains(column); };
     for (const TSchemaStep& step : SchemaSteps::all()) {
         for (const QString& statement : SqlDialect::beginSchema(g_settings.engine))
             run(db, statement);

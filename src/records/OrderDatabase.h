@@ -17,7 +17,7 @@ namespace OrderDatabase {
 inline const QString connectionName = QStringLiteral("dora");
 inline const QString fileName = QStringLiteral("dora.sqlite");
 // The version of the last step of SchemaSteps::all().
-constexpr int schemaVersion = 1;
+constexpr int schemaVersion = 2;
 // What a committed change announces to the other seats.
 inline const QString ordersChannel = QStringLiteral("dora_siparis");
 inline const QString customersChannel = QStringLiteral("dora_musteri");

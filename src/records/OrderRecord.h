@@ -32,6 +32,8 @@ struct TOrderRecord {
     int alinan = 0;
     int kalan = 0;
     QString note;
+    // Raised by every save; a re-save requires the one it reopened (another seat's save changed it).
+    int surum = 1;
     // Door rows 1..6, columns 1..26 of the door table; widths of doors 1..6; split-data tables 1..6.
     std::array<std::array<QString, TProject::DoorColumns>, 7> doors;
     std::array<double, 7> doorWidths{};

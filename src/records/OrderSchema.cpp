@@ -84,6 +84,12 @@ std::vector<TColumn> makeOrderColumns() {
     c.push_back(wholeColumn(QStringLiteral("kapakesit"), &TOrderRecord::kapakesit));
     for (int door = 1; door <= 6; ++door)
         addDoorColumns(c, door);
+    // Version 2: the order's save count, so that a re-save can tell whether another seat saved it since.
+    // Orders stored before it count as saved once.
+    TColumn surum = wholeColumn(QStringLiteral("surum"), &TOrderRecord::surum);
+    surum.type = QStringLiteral("integer NOT NULL DEFAULT 1");
+    surum.since = 2;
+    c.push_back(surum);
     return c;
 }
 
@@ -138,6 +144,7 @@ QStringList tableNames() {
 }
 
 QStringList createVersion1() {
+    // Only the version-1 columns: a new database then takes every later step like an old one.
     QStringList columns;
     for (const TColumn& column : orderColumns())
         if (column.since == 1) columns << quoted(column.name) + QLatin1Char(' ') + column.type;
@@ -160,12 +167,8 @@ QStringList createVersion1() {
     return statements;
 }
 
-QStringList addColumnsOf(int version) {
-    QStringList statements;
-    for (const TColumn& column : orderColumns())
-        if (column.since == version)
-            statements << QStringLiteral("ALTER TABLE siparis ADD COLUMN %1 %2").arg(quoted(column.name), column.type);
-    return statements;
+QString addColumn(const TColumn& column) {
+    return QStringLiteral("ALTER TABLE siparis ADD COLUMN %1 %2").arg(quoted(column.name), column.type);
 }
 
 } // namespace OrderSchema

@@ -53,7 +53,7 @@ QStringList tableNames();
 // CREATE TABLE and CREATE INDEX statements of the version-1 tables.
 QStringList createVersion1();
 
-// ALTER TABLE statements that add the order table's columns of schema version `version`.
-QStringList addColumnsOf(int version);
+// The ALTER TABLE statement that adds `column` to the order table.
+QString addColumn(const TColumn& column);
 
 } // namespace OrderSchema

@@ -5,6 +5,7 @@
 #include "records/OrderSchema.h"
 #include "records/RecordChecks.h"
 
+#include <QRandomGenerator>
 #include <QSqlRecord>
 #include <QVariant>
 
@@ -101,10 +102,24 @@ struct TNewOrderStatements {
     QSqlQuery balance = OrderDatabase::prepare(QStringLiteral("UPDATE musteri SET Bakiye = Bakiye + ? WHERE Mno = ?"));
 };
 
+// A new order's save count starts at a random value rather than at 1: a new order saved under the
+// number of one deleted meanwhile (numbers are reused) must never be taken for the order that was
+// reopened. Upgraded orders count 1; the range leaves room for a lifetime of re-saves.
+int firstSaveCount() {
+    return int(QRandomGenerator::global()->bounded(2, 1 << 30));
+}
+
+// A count a little above the reopened one is that order saved again since; any other is a new order
+// under a deleted one's number (its random start lands that close only about once in a thousand).
+bool sameOrderSavedSince(int storedSurum, int reopenedSurum) {
+    return storedSurum > reopenedSurum && storedSurum - reopenedSurum <= 1000000;
+}
+
 void writeNewOrder(TOrderRecord& record, TNewOrderStatements& s) {
     OrderDatabase::exec(s.next);
     record.sno = s.next.next() ? s.next.value(0).toInt() + 1 : 1;
     s.next.finish();
+    record.surum = firstSaveCount();
     bindAll(s.order, orderValues(record));
     OrderDatabase::exec(s.order);
     for (int door = 1; door <= 6; ++door) {
@@ -150,17 +165,22 @@ void insertOrders(int count, const std::function<void(TOrderRecord&)>& fill) {
     transaction.commit();
 }
 
-void replaceOrder(const TOrderRecord& record) {
+TResave replaceOrder(TOrderRecord& record, int reopenedSurum) {
     RecordChecks::checkOrder(record);
     TWriteTransaction transaction;
-    QSqlQuery stored = OrderDatabase::prepare(QStringLiteral("SELECT musterino, kalan FROM siparis WHERE sno = ?"));
+    QSqlQuery stored =
+        OrderDatabase::prepare(QStringLiteral("SELECT musterino, kalan, surum FROM siparis WHERE sno = ?"));
     stored.addBindValue(record.sno);
     OrderDatabase::exec(stored);
-    if (!stored.next()) throw DoravelError(OrderTexts::notEditing);
+    if (!stored.next()) return TResave::Deleted;
     const int oldCustomer = stored.value(0).toInt();
     // Balances are summed in 64 bits: the negation of any stored amount is exact.
     const qint64 oldKalan = stored.value(1).toLongLong();
+    const int storedSurum = stored.value(2).toInt();
     stored.finish();
+    if (storedSurum != reopenedSurum)
+        return sameOrderSavedSince(storedSurum, reopenedSurum) ? TResave::Changed : TResave::Deleted;
+    record.surum = reopenedSurum + 1;
 
     static const QString assignments = [] {
         QStringList parts;
@@ -168,16 +188,25 @@ void replaceOrder(const TOrderRecord& record) {
             parts << OrderSchema::quoted(column.name) + QStringLiteral(" = ?");
         return parts.join(QStringLiteral(", "));
     }();
-    QSqlQuery query = OrderDatabase::prepare(QStringLiteral("UPDATE siparis SET %1 WHERE sno = ?").arg(assignments));
+    // The count is required once more in the write itself: on a server another seat's save may have
+    // committed between the read above and this statement.
+    QSqlQuery query =
+        OrderDatabase::prepare(QStringLiteral("UPDATE siparis SET %1 WHERE sno = ? AND surum = ?").arg(assignments));
     bindAll(query, orderValues(record));
     query.addBindValue(record.sno);
+    query.addBindValue(reopenedSurum);
     OrderDatabase::exec(query);
+    if (query.numRowsAffected() < 1) {
+        record.surum = reopenedSurum;
+        return TResave::Changed;
+    }
     for (int door = 1; door <= 6; ++door)
         replaceSplit(door, record);
     changeBalance(oldCustomer, -oldKalan);
     changeBalance(record.musterino, record.kalan);
     announceOrderChange(transaction);
     transaction.commit();
+    return TResave::Saved;
 }
 
 bool deleteOrder(int sno) {

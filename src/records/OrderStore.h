@@ -13,13 +13,21 @@
 namespace OrderStore {
 
 // Stores a new order: its number (the newest number plus one, 1 on an empty table) is decided inside
-// the transaction and written into record.sno; the customer's balance gains kalan.
+// the transaction and written into record.sno, its save count starts at a value no order of that number
+// had before; the customer's balance gains kalan.
 int insertOrder(TOrderRecord& record);
 
-// Overwrites a stored order (record.sno): the balance of its stored customer loses the stored kalan,
-// the balance of record.musterino gains the new kalan; missing split records are written whole.
-// An order that no longer exists raises DoravelError "Dataset not in edit or insert mode".
-void replaceOrder(const TOrderRecord& record);
+// What became of a re-save: written, or refused untouched because the stored order is no longer the
+// one that was reopened (another seat saved it since, or deleted it, perhaps saving a new order under
+// its number: taken as deleted).
+enum class TResave { Saved, Changed, Deleted };
+
+// Re-saves the order reopened as number record.sno at save count `reopenedSurum`: only when the stored
+// order still has that number and that count. Then its record is overwritten with the count raised
+// (written into record.surum), the balance of its stored customer loses the stored kalan, the balance
+// of record.musterino gains the new kalan, and missing split records are written whole. Otherwise
+// nothing is written.
+TResave replaceOrder(TOrderRecord& record, int reopenedSurum);
 
 // Removes an order, its split records and its share of the balance; false when it did not exist.
 bool deleteOrder(int sno);

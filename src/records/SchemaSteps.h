@@ -6,11 +6,12 @@
 #include <vector>
 
 // What a schema step may do to the database it upgrades: run statements (inside the step's write
-// transaction, under the schema lock) and ask which tables exist.
+// transaction, under the schema lock) and ask which tables and columns exist.
 struct TSchemaChange {
     bool onServer = false;
     std::function<void(const QString& sql)> run;
     std::function<bool(const QString& table)> hasTable;
+    std::function<bool(const QString& table, const QString& column)> hasColumn;
 };
 
 // One step of the order database's schema: the version it brings a database to and the change that

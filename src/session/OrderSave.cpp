@@ -107,7 +107,31 @@ TOrderRecord OrderRecordOf(const TProject& project, const TOrderSave& form) {
     return r;
 }
 
-bool SaveOrder(TProject& project, TOrderSave& form) {
+namespace {
+
+void saveAsNewOrder(TProject& project, TOrderRecord& record) {
+    record.sno = 0;
+    project.sno = QString::number(OrderStore::insertOrder(record));
+    project.kayitkontrol = ProjectTexts::recordNew;
+    project.surum = 0;
+}
+
+// The reopened order is no longer stored as it was reopened: says so, and does what the operator
+// chooses; nothing stored is overwritten.
+void resolveStaleResave(TProject& project, TOrderRecord& record, OrderStore::TResave outcome,
+                        const std::function<void(int)>& reopenStored) {
+    const bool deleted = outcome == OrderStore::TResave::Deleted;
+    const QString what = deleted ? OrderSaveTexts::deletedElsewhere : OrderSaveTexts::changedElsewhere;
+    const QString question = deleted ? OrderSaveTexts::saveAsNew : OrderSaveTexts::saveAsNewOrReopen;
+    if (TMessages::askYesNo(what + QStringLiteral("\n\n") + question, true))
+        saveAsNewOrder(project, record);
+    else if (!deleted && reopenStored)
+        reopenStored(record.sno);
+}
+
+} // namespace
+
+bool SaveOrder(TProject& project, TOrderSave& form, const std::function<void(int)>& reopenStored) {
     if (form.customerIndex < 0) {
         TMessages::showMessage(OrderSaveTexts::noCustomers);
         return false;
@@ -116,7 +140,11 @@ bool SaveOrder(TProject& project, TOrderSave& form) {
     if (!reopened && project.kayitkontrol != ProjectTexts::recordNew) throw DoravelError(OrderTexts::notEditing);
     TOrderRecord record = OrderRecordOf(project, form);
     if (reopened) {
-        OrderStore::replaceOrder(record);
+        const OrderStore::TResave outcome = OrderStore::replaceOrder(record, project.surum);
+        if (outcome == OrderStore::TResave::Saved)
+            project.surum = record.surum;
+        else
+            resolveStaleResave(project, record, outcome, reopenStored);
     } else {
         project.sno = QString::number(OrderStore::insertOrder(record));
     }

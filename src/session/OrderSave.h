@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "model/Project.h"
 #include "records/CustomerStore.h"
 #include "records/OrderRecord.h"
@@ -28,6 +30,14 @@ namespace OrderSaveTexts {
 inline const QString notDimensioned = QStringLiteral("Lütfen  Ölçülendirme Yapınız !");
 inline const QString noCustomers =
     QStringLiteral("Programa kayıtlı müşteri yok ! Lütfen Müşteri bilgilerini giriniz .");
+inline const QString changedElsewhere =
+    QStringLiteral("Bu sipariş siz açtıktan sonra başka bir bilgisayarda değiştirildi. Kayıtlı siparişe dokunulmadı.");
+inline const QString deletedElsewhere =
+    QStringLiteral("Bu sipariş siz açtıktan sonra başka bir bilgisayarda silindi. Kayıtlı siparişlere dokunulmadı.");
+inline const QString saveAsNewOrReopen =
+    QStringLiteral("Bu tasarım yeni bir sipariş olarak kaydedilsin mi?\n\nEvet: yeni sipariş olarak kaydeder.\n"
+                   "Hayır: kayıtlı siparişi yeniden açar (bu tasarımdaki değişiklikler bırakılır).");
+inline const QString saveAsNew = QStringLiteral("Bu tasarım yeni bir sipariş olarak kaydedilsin mi?");
 } // namespace OrderSaveTexts
 
 // The save command's check: throws TRefusal unless doors 1 and 2 are dimensioned.
@@ -53,4 +63,8 @@ TOrderRecord OrderRecordOf(const TProject& project, const TOrderSave& form);
 // "Kaydet": stores the project as a new order (state "yeni") or over the reopened order (state
 // "eski") in one transaction with the balance change. Returns false, after the message, when there
 // is no customer to save for: the caller then opens the customer list.
-bool SaveOrder(TProject& project, TOrderSave& form);
+// A re-save writes only over the order as it was reopened (same number, same save count). When
+// another seat changed or deleted it since, nothing is overwritten: the operator is told which and
+// chooses to save the design as a new order or (changed) to reopen the stored order with
+// `reopenStored` (deleted: to save nothing).
+bool SaveOrder(TProject& project, TOrderSave& form, const std::function<void(int sno)>& reopenStored = {});

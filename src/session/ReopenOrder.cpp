@@ -15,6 +15,7 @@ bool ReopenOrder(TSession& session, int sno) {
 
     project.kayitkontrol = ProjectTexts::recordOld;
     project.sno = QString::number(r.sno);
+    project.surum = r.surum;
     for (int door = 1; door <= 6; ++door) {
         for (int column = 1; column < TProject::DoorColumns; ++column)
             project.cell(door, column) = r.doors[door][column];

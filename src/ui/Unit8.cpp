@@ -3,6 +3,7 @@
 #include "model/Messages.h"
 #include "model/StoredText.h"
 #include "session/OrderSave.h"
+#include "session/ReopenOrder.h"
 #include "session/Session.h"
 #include "ui/Widgets.h"
 
@@ -125,7 +126,8 @@ void TForm8::reloadCustomers() {
 void TForm8::save() {
     TSession& s = m_session;
     bool saved = false;
-    if (!RunGuarded([&] { saved = SaveOrder(s.project, s.orderSave); })) return;
+    const auto reopenStored = [&s](int sno) { ReopenOrder(s, sno); };
+    if (!RunGuarded([&] { saved = SaveOrder(s.project, s.orderSave, reopenStored); })) return;
     hide();
     if (!saved) emit customerListRequested();
 }
