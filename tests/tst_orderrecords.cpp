@@ -1,8 +1,8 @@
 #include "design/DoorDrawing.h"
 #include "model/Clock.h"
 #include "model/Errors.h"
-#include "session/OrderSave.h"
 #include "records/OrderStore.h"
+#include "session/OrderSave.h"
 #include "session/ReopenOrder.h"
 #include "support/RecordsFixture.h"
 
@@ -340,7 +340,7 @@ private slots:
 
     void noCustomerShowsTheMessageAndStoresNothing() {
         ShowSaveDialog(form(), m_session->project);
-        QVERIFY(!SaveOrder(m_session->project, form()));
+        QVERIFY(!RunGuarded([&] { SaveOrder(m_session->project, form()); }));
         QCOMPARE(m_messages->shown, QStringList({OrderSaveTexts::noCustomers}));
         QCOMPARE(OrderStore::orderNumbers(), QList<int>());
     }
@@ -379,7 +379,8 @@ private slots:
         QSqlQuery(QSqlDatabase::database(OrderDatabase::connectionName))
             .exec(QStringLiteral("DELETE FROM k3 WHERE Siparisno = 1"));
         QVERIFY(!OrderStore::readOrder(1)->splitsComplete);
-        QVERIFY(!ReopenOrder(*m_session, 1));
+        QVERIFY(!RunGuarded([&] { ReopenOrder(*m_session, 1); }));
+        QCOMPARE(m_messages->shown.last(), ReopenOrderTexts::incomplete.arg(1));
         ShowSaveDialog(form(), m_session->project);
         QVERIFY(SaveOrder(m_session->project, form()));
         QCOMPARE(brokenOrders(), 0);

@@ -132,10 +132,7 @@ void resolveStaleResave(TProject& project, TOrderRecord& record, OrderStore::TRe
 } // namespace
 
 bool SaveOrder(TProject& project, TOrderSave& form, const std::function<void(int)>& reopenStored) {
-    if (form.customerIndex < 0) {
-        TMessages::showMessage(OrderSaveTexts::noCustomers);
-        return false;
-    }
+    if (form.customerIndex < 0) throw TRefusal(OrderSaveTexts::noCustomers);
     const bool reopened = project.kayitkontrol == ProjectTexts::recordOld;
     if (!reopened && project.kayitkontrol != ProjectTexts::recordNew) throw DoravelError(OrderTexts::notEditing);
     TOrderRecord record = OrderRecordOf(project, form);

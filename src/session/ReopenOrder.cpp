@@ -1,6 +1,7 @@
 #include "session/ReopenOrder.h"
 
 #include "design/DoorDrawing.h"
+#include "model/Errors.h"
 #include "model/NumberText.h"
 #include "records/OrderStore.h"
 #include "session/Session.h"
@@ -8,7 +9,8 @@
 
 bool ReopenOrder(TSession& session, int sno) {
     const std::optional<TOrderRecord> stored = OrderStore::readOrder(sno);
-    if (!stored || !stored->splitsComplete) return false;
+    if (!stored) throw TRefusal(ReopenOrderTexts::gone.arg(sno));
+    if (!stored->splitsComplete) throw TRefusal(ReopenOrderTexts::incomplete.arg(sno));
     const TOrderRecord& r = *stored;
     TProject& project = session.project;
     TOrderSave& form = session.orderSave;
