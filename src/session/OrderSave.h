@@ -60,9 +60,14 @@ void ReceivedChanged(TOrderSave& form);
 // field that is not a number, in the order a save writes the fields.
 TOrderRecord OrderRecordOf(const TProject& project, const TOrderSave& form);
 
+// A customer is chosen: without one a save is refused.
+inline bool HasCustomer(const TOrderSave& form) {
+    return form.customerIndex >= 0;
+}
+
 // "Kaydet": stores the project as a new order (state "yeni") or over the reopened order (state
-// "eski") in one transaction with the balance change. Returns false, after the message, when there
-// is no customer to save for: the caller then opens the customer list.
+// "eski") in one transaction with the balance change. Refused (TRefusal) when there is no customer
+// to save for: the caller then opens the customer list.
 // A re-save writes only over the order as it was reopened (same number, same save count). When
 // another seat changed or deleted it since, nothing is overwritten: the operator is told which and
 // chooses to save the design as a new order or (changed) to reopen the stored order with

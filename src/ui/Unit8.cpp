@@ -125,11 +125,14 @@ void TForm8::reloadCustomers() {
 
 void TForm8::save() {
     TSession& s = m_session;
-    bool saved = false;
     const auto reopenStored = [&s](int sno) { ReopenOrder(s, sno); };
-    if (!RunGuarded([&] { saved = SaveOrder(s.project, s.orderSave, reopenStored); })) return;
-    hide();
-    if (!saved) emit customerListRequested();
+    if (RunGuarded([&] { SaveOrder(s.project, s.orderSave, reopenStored); })) {
+        hide();
+    } else if (!HasCustomer(s.orderSave)) {
+        // Refused for want of a customer: the customer list opens to enter one.
+        hide();
+        emit customerListRequested();
+    }
 }
 
 void TForm8::refresh() {
