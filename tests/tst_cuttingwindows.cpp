@@ -64,7 +64,7 @@ void TestCuttingWindows::designTwoDoors() {
 }
 
 void TestCuttingWindows::kesimPageEditsTheSettingsAndSavesThem() {
-    TForm7* window = program->windows->form7();
+    TForm7* window = program->windows->settingsWindow();
     window->show();
     auto* tabs = find<QTabWidget>(window, "PageControl1");
     QCOMPARE(tabs->tabText(2), QStringLiteral("Kesim"));
@@ -133,7 +133,7 @@ void TestCuttingWindows::commandIsInTheProjectMenuWithCtrlK() {
 }
 
 void TestCuttingWindows::levhaPageEditsKindsAndMaterialsAndSavesThem() {
-    TForm7* window = program->windows->form7();
+    TForm7* window = program->windows->settingsWindow();
     window->show();
     auto* tabs = find<QTabWidget>(window, "PageControl1");
     QCOMPARE(tabs->tabText(3), QStringLiteral("Levha"));
@@ -174,7 +174,7 @@ void TestCuttingWindows::levhaPageEditsKindsAndMaterialsAndSavesThem() {
     QCOMPARE(program->session->sheetCutting.text(TSheetSettings::Glass, TSheetSettings::kerf), QStringLiteral("0,1"));
 
     // A wrong value is shown and nothing is stored.
-    window = program->windows->form7();
+    window = program->windows->settingsWindow();
     window->show();
     find<QTabWidget>(window, "PageControl1")->setCurrentIndex(3);
     typeOver(find<QLineEdit>(window, "Levha_panelStock"), QStringLiteral("280"));

@@ -24,7 +24,7 @@ class TestDatabasePage : public QObject {
     std::unique_ptr<TRunningProgram> program;
     QString m_passFile;
 
-    TForm7* settings() { return program->windows->form7(); }
+    TForm7* settings() { return program->windows->settingsWindow(); }
 
     // The program (re)started with the settings window open on the database page.
     void openPage() {

@@ -119,13 +119,13 @@ void TestMainWindow::newAsksOnlyForANamedOrder() {
     program->start();
     find<QAction>(program->form, "actionNew")->trigger();
     QVERIFY(program->messages.asked.isEmpty());
-    QVERIFY(program->windows->form4()->isVisible());
-    program->windows->form4()->hide();
+    QVERIFY(program->windows->newOrderWindow()->isVisible());
+    program->windows->newOrderWindow()->hide();
     program->session->project.orderName = QStringLiteral("Kaya");
     program->messages.answers = {false};
     find<QAction>(program->form, "toolNew")->trigger();
     QCOMPARE(program->messages.asked, QStringList{QStringLiteral("Bu İşlemi İptal Etmek İstiyormusunuz?")});
-    QVERIFY(!program->windows->form4()->isVisible());
+    QVERIFY(!program->windows->newOrderWindow()->isVisible());
     QCOMPARE(program->session->project.orderName, QStringLiteral("Kaya"));
 }
 
@@ -141,27 +141,27 @@ void TestMainWindow::doorsEqualFlagSwitchesHowDoorsOpen() {
     auto* image2 = find<QLabel>(program->form, "Image2");
     QVERIFY(tool->isEnabled());
     QTest::mouseDClick(image2, Qt::LeftButton);
-    QVERIFY(!program->windows->form2()->isVisible());
+    QVERIFY(!program->windows->divisionEditor()->isVisible());
 
     program->session->project.doorsEqual = false;
     program->form->refresh();
     QVERIFY(!tool->isEnabled());
     QVERIFY(menu->isEnabled());
     QTest::mouseDClick(image2, Qt::LeftButton);
-    QVERIFY(program->windows->form2()->isVisible());
-    QCOMPARE(program->windows->form2()->windowTitle(), QStringLiteral("2. Kapağın Bölme Ölçülerini Düzenle"));
+    QVERIFY(program->windows->divisionEditor()->isVisible());
+    QCOMPARE(program->windows->divisionEditor()->windowTitle(), QStringLiteral("2. Kapağın Bölme Ölçülerini Düzenle"));
     QCOMPARE(program->session->project.hangikapak, QStringLiteral("2"));
-    program->windows->form2()->hide();
+    program->windows->divisionEditor()->hide();
     menu->trigger();
-    QVERIFY(program->windows->form2()->isVisible());
-    QCOMPARE(program->windows->form2()->windowTitle(), QStringLiteral("Bütün Kapakların Bölme Ölçülerini Düzenle"));
+    QVERIFY(program->windows->divisionEditor()->isVisible());
+    QCOMPARE(program->windows->divisionEditor()->windowTitle(), QStringLiteral("Bütün Kapakların Bölme Ölçülerini Düzenle"));
 }
 
 void TestMainWindow::openerRefusesAMissingOpeningSize() {
     program->start();
     find<QAction>(program->form, "actionMeasureMenu")->trigger();
     QCOMPARE(program->messages.shown, QStringList{QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !")});
-    QVERIFY(!program->windows->form2()->isVisible());
+    QVERIFY(!program->windows->divisionEditor()->isVisible());
 }
 
 void TestMainWindow::failedStartLeavesTheDoorAreaDisabled() {
@@ -235,7 +235,7 @@ void TestMainWindow::pastedLineBreaksStayOutOfTheCabinetCount() {
 void TestMainWindow::commandsWaitForTheStartUpSteps() {
     program->session = program->folder.makeSession();
     program->windows = std::make_unique<TProgramWindows>(*program->session);
-    program->form = program->windows->form1();
+    program->form = program->windows->mainWindow();
     QSignalSpy newOrder(program->form, &TForm1::newOrderRequested);
     // Before the window is drawn and the steps have run, no command answers, by menu, tool or key.
     for (const char* name : {"actionNew", "toolNew", "actionOpen", "toolPrint", "actionCustomers", "toolMeasure"})

@@ -36,7 +36,7 @@ private slots:
     void checkGroupMessageShowsOverTheFallBackWidths();
 
 private:
-    QLineEdit* edit(const char* name) { return find<QLineEdit>(program->windows->form4(), name); }
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(program->windows->newOrderWindow(), name); }
     std::unique_ptr<TRunningProgram> program;
 };
 
@@ -53,7 +53,7 @@ void TestNewOrderWindow::cleanup() {
 }
 
 void TestNewOrderWindow::openingShowsTheFirstStartDistribution() {
-    TForm4* window = program->windows->form4();
+    TForm4* window = program->windows->newOrderWindow();
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Yeni Sipariş Gir"));
     QCOMPARE(edit("Edit1")->text(), QStringLiteral("sipariş"));
@@ -69,7 +69,7 @@ void TestNewOrderWindow::openingShowsTheFirstStartDistribution() {
 }
 
 void TestNewOrderWindow::typingALockAndOkFillTheMainWindow() {
-    TForm4* window = program->windows->form4();
+    TForm4* window = program->windows->newOrderWindow();
     typeOver(edit("Edit1"), QStringLiteral("Yıldız Ailesi"));
     choose(find<QComboBox>(window, "ComboBox1"), QStringLiteral("3"));
     typeOver(edit("Edit2"), QStringLiteral("300"));
@@ -104,8 +104,8 @@ void TestNewOrderWindow::typingALockAndOkFillTheMainWindow() {
 }
 
 void TestNewOrderWindow::cancelLeavesTwoBlankDoors() {
-    find<QPushButton>(program->windows->form4(), "SpeedButton2")->click();
-    QVERIFY(!program->windows->form4()->isVisible());
+    find<QPushButton>(program->windows->newOrderWindow(), "SpeedButton2")->click();
+    QVERIFY(!program->windows->newOrderWindow()->isVisible());
     QCOMPARE(program->session->project.doorCount, QStringLiteral("2"));
     QCOMPARE(program->session->project.kayitkontrol, QStringLiteral("yeni"));
     QVERIFY(find<QLabel>(program->form, "Image2")->isVisible());
@@ -117,7 +117,7 @@ void TestNewOrderWindow::cancelLeavesTwoBlankDoors() {
 }
 
 void TestNewOrderWindow::refusedLockClearsAtOnce() {
-    TForm4* window = program->windows->form4();
+    TForm4* window = program->windows->newOrderWindow();
     find<QCheckBox>(window, "CheckBox22")->click();
     choose(find<QComboBox>(window, "ComboBox1"), QStringLiteral("2"));
     find<QCheckBox>(window, "CheckBox1")->click();
@@ -136,29 +136,29 @@ void TestNewOrderWindow::refusedLockClearsAtOnce() {
 void TestNewOrderWindow::notANumberShowsTheMessageAndKeepsTheWindowOpen() {
     typeOver(edit("Edit2"), QStringLiteral("2x"));
     QCOMPARE(program->messages.shown.last(), QStringLiteral("'2x' is not a valid floating point value"));
-    find<QPushButton>(program->windows->form4(), "SpeedButton1")->click();
-    QVERIFY(program->windows->form4()->isVisible());
+    find<QPushButton>(program->windows->newOrderWindow(), "SpeedButton1")->click();
+    QVERIFY(program->windows->newOrderWindow()->isVisible());
     QCOMPARE(program->session->project.openingWidth, QString());
     typeOver(edit("Edit2"), QStringLiteral("240"));
     QTest::keyClick(edit("Edit2"), Qt::Key_Return); // Enter is OK
-    QVERIFY(!program->windows->form4()->isVisible());
+    QVERIFY(!program->windows->newOrderWindow()->isVisible());
     QCOMPARE(program->session->project.openingWidth, QStringLiteral("240"));
 }
 
 void TestNewOrderWindow::doorsEqualFlagEnablesTheWidthGroup() {
-    auto* flag = find<QCheckBox>(program->windows->form4(), "CheckBox22");
+    auto* flag = find<QCheckBox>(program->windows->newOrderWindow(), "CheckBox22");
     QVERIFY(flag->isChecked());
-    QVERIFY(!find<QGroupBox>(program->windows->form4(), "GroupBox1")->isEnabled());
+    QVERIFY(!find<QGroupBox>(program->windows->newOrderWindow(), "GroupBox1")->isEnabled());
     QVERIFY(find<QAction>(program->form, "toolMeasure")->isEnabled());
     flag->click();
-    QVERIFY(find<QGroupBox>(program->windows->form4(), "GroupBox1")->isEnabled());
+    QVERIFY(find<QGroupBox>(program->windows->newOrderWindow(), "GroupBox1")->isEnabled());
     QVERIFY(!find<QAction>(program->form, "toolMeasure")->isEnabled());
 }
 
 void TestNewOrderWindow::escapeCancels() {
     edit("Edit3")->setFocus();
     QTest::keyClick(edit("Edit3"), Qt::Key_Escape);
-    QVERIFY(!program->windows->form4()->isVisible());
+    QVERIFY(!program->windows->newOrderWindow()->isVisible());
     QCOMPARE(program->session->project.orderName, QString());
 }
 
@@ -166,9 +166,9 @@ void TestNewOrderWindow::profileGroupChoiceMovesTheSettingsWindow() {
     program->session->store->write(2, "top", QStringLiteral("1"));
     program->session->store->write(2, "work", QStringLiteral("5"));
     program->session->store->write(2, "outside", QStringLiteral("4"));
-    choose(find<QComboBox>(program->windows->form4(), "ComboBox2"), QStringLiteral("Profil Grubu 2"));
-    QCOMPARE(find<QComboBox>(program->windows->form7(), "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 2"));
-    QCOMPARE(find<QLineEdit>(program->windows->form7(), "Edit6")->text(), QStringLiteral("5"));
+    choose(find<QComboBox>(program->windows->newOrderWindow(), "ComboBox2"), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QComboBox>(program->windows->settingsWindow(), "ComboBox1")->currentText(), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QLineEdit>(program->windows->settingsWindow(), "Edit6")->text(), QStringLiteral("5"));
     QCOMPARE(program->session->project.doorHeight, QStringLiteral("195"));
 }
 
@@ -177,7 +177,7 @@ void TestNewOrderWindow::orderNameIsSelectedOnOpening() {
 }
 
 void TestNewOrderWindow::pickDoorHintShowsOverTheNewOrder() {
-    TForm4* window = program->windows->form4();
+    TForm4* window = program->windows->newOrderWindow();
     typeOver(edit("Edit1"), QStringLiteral("Yıldız Ailesi"));
     find<QCheckBox>(window, "CheckBox22")->click(); // doors designed one by one
     QStringList seen;
@@ -194,7 +194,7 @@ void TestNewOrderWindow::checkGroupMessageShowsOverTheFallBackWidths() {
     program->session->store->write(3, "top", QStringLiteral("1"));
     program->session->store->write(3, "work", QStringLiteral("5"));
     program->session->store->write(3, "outside", QStringLiteral("6"));
-    TForm4* window = program->windows->form4();
+    TForm4* window = program->windows->newOrderWindow();
     choose(find<QComboBox>(window, "ComboBox2"), QStringLiteral("Profil Grubu 3"));
     const QString groupThreeWidth = edit("k1")->text();
     QStringList seen;

@@ -33,7 +33,7 @@ class TestOrderListWindow : public QObject, private TRecordsProgramFixture {
     int ornek = 0;
     int obrien = 0;
 
-    TForm9* orders() { return program->windows->form9(); }
+    TForm9* orders() { return program->windows->orderList(); }
     QTableView* grid() { return find<QTableView>(orders(), "DBGrid1"); }
     void click(QWidget* window, const char* name) { find<QPushButton>(window, name)->click(); }
     void trigger(const char* action) { find<QAction>(program->form, action)->trigger(); }
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(shown(), QList<int>({6, 5, 4, 3, 2, 1}));
         program->session->project = designedProject();
         trigger("actionSave");
-        find<QPushButton>(program->windows->form8(), "Button1")->click();
+        find<QPushButton>(program->windows->saveDialog(), "Button1")->click();
         QCOMPARE(program->messages.shown, QStringList());
         QCOMPARE(program->session->project.sno, QStringLiteral("7"));
         // The open list shows the new order at once.
@@ -291,9 +291,9 @@ private slots:
         OrderDatabase::announceChangesTo(program->session->events);
         QCOMPARE(shown(), QList<int>({5, 2}));
         trigger("actionCustomers");
-        find<QPushButton>(program->windows->form11(), "Button1")->click();
-        Operator::typeOver(find<QLineEdit>(program->windows->form11(), "DBEdit1"), QStringLiteral("Zeynep"));
-        find<QPushButton>(program->windows->form11(), "Button2")->click();
+        find<QPushButton>(program->windows->customerList(), "Button1")->click();
+        Operator::typeOver(find<QLineEdit>(program->windows->customerList(), "DBEdit1"), QStringLiteral("Zeynep"));
+        find<QPushButton>(program->windows->customerList(), "Button2")->click();
         QCOMPARE(shown(), QList<int>({8, 5, 2}));
         QCOMPARE(find<QComboBox>(orders(), "ComboBox1")->count(), 3);
         QCOMPARE(find<QComboBox>(orders(), "ComboBox1")->currentText(), QStringLiteral("O'Brien"));
@@ -322,14 +322,14 @@ private slots:
     void yazdirPreviewsTheListedOrders() {
         trigger("actionOpen");
         filterOrnekAcrossTheMonth();
-        program->windows->form13()->setWaitForClose(false);
+        program->windows->orderListReport()->setWaitForClose(false);
         click(orders(), "Button4");
-        QVERIFY(program->windows->form13()->previewDialog()->isVisible());
+        QVERIFY(program->windows->orderListReport()->previewDialog()->isVisible());
         QList<int> printed;
-        for (const TOrderListRow& row : program->windows->form13()->rows())
+        for (const TOrderListRow& row : program->windows->orderListReport()->rows())
             printed << row.sno;
         QCOMPARE(printed, QList<int>({6, 4, 3}));
-        program->windows->form13()->previewDialog()->close();
+        program->windows->orderListReport()->previewDialog()->close();
     }
 };
 

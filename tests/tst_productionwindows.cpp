@@ -34,7 +34,7 @@ private:
 void TestProductionWindows::init() {
     program = std::make_unique<TRunningProgram>();
     program->start();
-    program->windows->form3()->setWaitForClose(false);
+    program->windows->sheetPreview()->setWaitForClose(false);
 }
 
 void TestProductionWindows::cleanup() {
@@ -56,7 +56,7 @@ void TestProductionWindows::designTwoDoors() {
 void TestProductionWindows::printPreviewChecksTheOpeningSizeFirst() {
     find<QAction>(program->form, "toolPrint")->trigger();
     QCOMPARE(program->messages.shown, QStringList{QStringLiteral("Lütfen  Dolap Eni ve Boyunu Giriniz !")});
-    QVERIFY(!program->windows->form3()->previewDialog());
+    QVERIFY(!program->windows->sheetPreview()->previewDialog());
     QVERIFY(program->session->sheet.profilname.isEmpty());
 }
 
@@ -64,26 +64,26 @@ void TestProductionWindows::printPreviewFillsThePageAndTheCostQuantities() {
     designTwoDoors();
     find<QAction>(program->form, "actionPrint")->trigger();
     QVERIFY(program->messages.shown.isEmpty());
-    QVERIFY(program->windows->form3()->previewDialog()->isVisible());
-    QCOMPARE(program->windows->form3()->page().orderName, QStringLiteral("Deneme"));
-    QCOMPARE(program->windows->form3()->page().profileColour, QStringLiteral("Eloksal Gümüş"));
+    QVERIFY(program->windows->sheetPreview()->previewDialog()->isVisible());
+    QCOMPARE(program->windows->sheetPreview()->page().orderName, QStringLiteral("Deneme"));
+    QCOMPARE(program->windows->sheetPreview()->page().profileColour, QStringLiteral("Eloksal Gümüş"));
     QCOMPARE(program->session->costTable.quantities[TCostTable::Glass], QStringLiteral("3,73"));
     QCOMPARE(program->session->costTable.quantities[TCostTable::Mechanisms], QStringLiteral("2"));
-    program->windows->form3()->previewDialog()->close();
+    program->windows->sheetPreview()->previewDialog()->close();
 }
 
 void TestProductionWindows::secondPreviewOpensNoSecondWindow() {
     designTwoDoors();
     find<QAction>(program->form, "actionPrint")->trigger();
-    QPrintPreviewDialog* first = program->windows->form3()->previewDialog();
+    QPrintPreviewDialog* first = program->windows->sheetPreview()->previewDialog();
     program->session->project.orderName = QStringLiteral("İkinci");
     program->form->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), program->form);
     find<QAction>(program->form, "actionPrint")->trigger();
     // The open preview comes to the front.
     QTRY_COMPARE(QApplication::activeWindow(), first);
-    QCOMPARE(program->windows->form3()->previewDialog(), first);
-    QCOMPARE(program->windows->form3()->page().orderName, QStringLiteral("İkinci"));
+    QCOMPARE(program->windows->sheetPreview()->previewDialog(), first);
+    QCOMPARE(program->windows->sheetPreview()->page().orderName, QStringLiteral("İkinci"));
     int previews = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         previews += window->inherits("QPrintPreviewDialog") && window->isVisible();
@@ -94,9 +94,9 @@ void TestProductionWindows::secondPreviewOpensNoSecondWindow() {
 void TestProductionWindows::costTablePricesTheOrder() {
     designTwoDoors();
     find<QAction>(program->form, "actionPrint")->trigger();
-    program->windows->form3()->previewDialog()->close();
+    program->windows->sheetPreview()->previewDialog()->close();
     find<QAction>(program->form, "actionCost")->trigger();
-    TForm5* table = program->windows->form5();
+    TForm5* table = program->windows->costTable();
     QVERIFY(table->isVisible());
     QCOMPARE(table->windowTitle(), QStringLiteral("Maliyet Tablosu"));
     QCOMPARE(find<QLineEdit>(table, "Edit3")->text(), QStringLiteral("3,73"));   // glass m²
@@ -117,7 +117,7 @@ void TestProductionWindows::costTableNeedsADesign() {
     find<QAction>(program->form, "toolCost")->trigger();
     QCOMPARE(program->messages.shown,
              QStringList{QStringLiteral("Lütfen Ölçülendirme Yapıp Ardından Yazıcı Önizleme Yapınız !")});
-    QVERIFY(!program->windows->form5()->isVisible());
+    QVERIFY(!program->windows->costTable()->isVisible());
 }
 
 QTEST_MAIN(TestProductionWindows)

@@ -21,8 +21,8 @@ using Operator::find;
 class TestRecordsWindows : public QObject, private TRecordsProgramFixture {
     Q_OBJECT
 
-    TForm11* customers() { return program->windows->form11(); }
-    TForm8* saveDialog() { return program->windows->form8(); }
+    TForm11* customers() { return program->windows->customerList(); }
+    TForm8* saveDialog() { return program->windows->saveDialog(); }
     void click(QWidget* window, const char* name) { find<QPushButton>(window, name)->click(); }
     QString text(QWidget* window, const char* name) { return find<QLineEdit>(window, name)->text(); }
     void trigger(const char* action) { find<QAction>(program->form, action)->trigger(); }
@@ -112,10 +112,10 @@ private slots:
         enterCustomer(QStringLiteral("Ali"));
         trigger("actionOpen");
         QVERIFY(customers()->isVisible());
-        QVERIFY(program->windows->form9()->isVisible());
+        QVERIFY(program->windows->orderList()->isVisible());
         QVERIFY(program->form->close());
         QVERIFY(!customers()->isVisible());
-        QVERIFY(!program->windows->form9()->isVisible());
+        QVERIFY(!program->windows->orderList()->isVisible());
         // No window is left open: the toolkit ends the program with its last window.
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));

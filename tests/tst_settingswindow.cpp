@@ -48,7 +48,7 @@ void TestSettingsWindow::cleanup() {
 }
 
 void TestSettingsWindow::showsTheActiveGroupOnTwoPages() {
-    TForm7* window = program->windows->form7();
+    TForm7* window = program->windows->settingsWindow();
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Ayarlar"));
     auto* tabs = find<QTabWidget>(window, "PageControl1");
@@ -64,26 +64,26 @@ void TestSettingsWindow::showsTheActiveGroupOnTwoPages() {
 }
 
 void TestSettingsWindow::typedValueActsAtOnceAndCloseWritesNothing() {
-    typeOver(find<QLineEdit>(program->windows->form7(), "Edit6"), QStringLiteral("10"));
-    find<QPushButton>(program->windows->form7(), "SpeedButton1")->click();
-    QVERIFY(!program->windows->form7()->isVisible());
+    typeOver(find<QLineEdit>(program->windows->settingsWindow(), "Edit6"), QStringLiteral("10"));
+    find<QPushButton>(program->windows->settingsWindow(), "SpeedButton1")->click();
+    QVERIFY(!program->windows->settingsWindow()->isVisible());
     find<QAction>(program->form, "actionNew")->trigger();
     QCOMPARE(program->session->project.doorHeight, QStringLiteral("190"));
     start(); // a restart brings back the stored value
-    QCOMPARE(find<QLineEdit>(program->windows->form7(), "Edit6")->text(), QStringLiteral("3,5"));
+    QCOMPARE(find<QLineEdit>(program->windows->settingsWindow(), "Edit6")->text(), QStringLiteral("3,5"));
 }
 
 void TestSettingsWindow::neverSavedGroupEmptiesTheEntriesAndSaveWritesIt() {
-    choose(find<QComboBox>(program->windows->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 3"));
+    choose(find<QComboBox>(program->windows->settingsWindow(), "ComboBox1"), QStringLiteral("Profil Grubu 3"));
     for (int i = 1; i <= 17; ++i)
-        QCOMPARE(find<QLineEdit>(program->windows->form7(), qPrintable(QStringLiteral("Edit%1").arg(i)))->text(),
+        QCOMPARE(find<QLineEdit>(program->windows->settingsWindow(), qPrintable(QStringLiteral("Edit%1").arg(i)))->text(),
                  QString());
-    typeOver(find<QLineEdit>(program->windows->form7(), "Edit1"), QStringLiteral("2,2"));
-    typeOver(find<QLineEdit>(program->windows->form7(), "Edit17"), QStringLiteral("Şahin Alüminyum"));
-    find<QPushButton>(program->windows->form7(), "SpeedButton2")->click();
+    typeOver(find<QLineEdit>(program->windows->settingsWindow(), "Edit1"), QStringLiteral("2,2"));
+    typeOver(find<QLineEdit>(program->windows->settingsWindow(), "Edit17"), QStringLiteral("Şahin Alüminyum"));
+    find<QPushButton>(program->windows->settingsWindow(), "SpeedButton2")->click();
     QCOMPARE(program->messages.asked,
              QStringList{QStringLiteral("Ayarların Aktif Olabilmesi İçin Programı Kapatıp Açmanız Gereklidir !")});
-    QVERIFY(!program->windows->form7()->isVisible());
+    QVERIFY(!program->windows->settingsWindow()->isVisible());
     QSettings stored(program->folder.settingsFile(), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("P3/top")).toString(), QStringLiteral("2,2"));
     QCOMPARE(stored.value(QStringLiteral("P3/firma")).toString(), QStringLiteral("Şahin Alüminyum"));
@@ -92,7 +92,7 @@ void TestSettingsWindow::neverSavedGroupEmptiesTheEntriesAndSaveWritesIt() {
 }
 
 void TestSettingsWindow::addAndRemoveListEntries() {
-    TForm7* window = program->windows->form7();
+    TForm7* window = program->windows->settingsWindow();
     program->messages.inputs = {QStringLiteral("Çağla Yeşili")};
     find<QPushButton>(window, "Ekle1")->click();
     find<QPushButton>(window, "Ekle1")->click(); // cancelled: an empty entry
@@ -117,9 +117,9 @@ void TestSettingsWindow::addAndRemoveListEntries() {
 }
 
 void TestSettingsWindow::groupChosenHereIsTheNewOrderWindowsGroup() {
-    choose(find<QComboBox>(program->windows->form7(), "ComboBox1"), QStringLiteral("Profil Grubu 2"));
+    choose(find<QComboBox>(program->windows->settingsWindow(), "ComboBox1"), QStringLiteral("Profil Grubu 2"));
     QCOMPARE(program->session->project.profileGroupName, QStringLiteral("Profil Grubu 2"));
-    QCOMPARE(find<QComboBox>(program->windows->form4(), "ComboBox2")->currentText(), QStringLiteral("Profil Grubu 2"));
+    QCOMPARE(find<QComboBox>(program->windows->newOrderWindow(), "ComboBox2")->currentText(), QStringLiteral("Profil Grubu 2"));
 }
 
 QTEST_MAIN(TestSettingsWindow)

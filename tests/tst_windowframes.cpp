@@ -58,7 +58,7 @@ void TestWindowFrames::cleanup() {
 
 QList<QWidget*> TestWindowFrames::windows() const {
     const TProgramWindows& w = *program->windows;
-    return {w.form1(), w.form2(), w.form4(), w.form5(), w.form7(), w.form10(), w.help()->aboutWindow()};
+    return {w.mainWindow(), w.divisionEditor(), w.newOrderWindow(), w.costTable(), w.settingsWindow(), w.subDivisionEditor(), w.help()->aboutWindow()};
 }
 
 void TestWindowFrames::titlesAreTheWindowsOwnCaptions() {
@@ -69,18 +69,18 @@ void TestWindowFrames::titlesAreTheWindowsOwnCaptions() {
     QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Başka"));
     SetUpApplication(*app);
     QCOMPARE(QGuiApplication::applicationName(), QStringLiteral("Doravel 3"));
-    QCOMPARE(program->windows->form4()->windowTitle(), QStringLiteral("Yeni Sipariş Gir"));
-    QCOMPARE(program->windows->form5()->windowTitle(), QStringLiteral("Maliyet Tablosu"));
+    QCOMPARE(program->windows->newOrderWindow()->windowTitle(), QStringLiteral("Yeni Sipariş Gir"));
+    QCOMPARE(program->windows->costTable()->windowTitle(), QStringLiteral("Maliyet Tablosu"));
 }
 
 void TestWindowFrames::framesCarryOnlyTheirOwnBoxes() {
     const Qt::WindowFlags boxes =
         Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
-    const Qt::WindowFlags subDivision = program->windows->form10()->windowFlags();
+    const Qt::WindowFlags subDivision = program->windows->subDivisionEditor()->windowFlags();
     QVERIFY(subDivision.testFlag(Qt::CustomizeWindowHint));
     QVERIFY(subDivision.testFlag(Qt::WindowTitleHint));
     QCOMPARE(subDivision & boxes, Qt::WindowFlags());
-    const Qt::WindowFlags costs = program->windows->form5()->windowFlags();
+    const Qt::WindowFlags costs = program->windows->costTable()->windowFlags();
     QVERIFY(costs.testFlag(Qt::CustomizeWindowHint));
     QCOMPARE(costs & boxes, Qt::WindowFlags(Qt::WindowCloseButtonHint));
 }
@@ -107,7 +107,7 @@ void TestWindowFrames::secondaryWindowsOpenCentredOverTheMainWindow() {
     find<QAction>(main, "actionNew")->trigger();
     QVERIFY2(program->messages.shown.isEmpty(), qPrintable(program->messages.shown.join(QLatin1Char('\n'))));
     const TProgramWindows& w = *program->windows;
-    for (QWidget* window : std::initializer_list<QWidget*>{w.form4(), w.form7(), w.form8(), w.form11()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{w.newOrderWindow(), w.settingsWindow(), w.saveDialog(), w.customerList()}) {
         QVERIFY(window->isVisible());
         const QPoint offset = window->frameGeometry().center() - main->frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 2,
@@ -120,20 +120,20 @@ void TestWindowFrames::secondaryWindowsOpenCentredOverTheMainWindow() {
 void TestWindowFrames::printPreviewsFitTheScreen() {
     designTwoDoors();
     program->form->setGeometry(300, 300, 1200, 700);
-    TForm9* orderList = program->windows->form9();
+    TForm9* orderList = program->windows->orderList();
     orderList->setGeometry(-300, -100, 400, 500);
     orderList->show();
-    program->windows->form3()->setWaitForClose(false);
-    program->windows->form13()->setWaitForClose(false);
+    program->windows->sheetPreview()->setWaitForClose(false);
+    program->windows->orderListReport()->setWaitForClose(false);
     find<QAction>(program->form, "actionPrint")->trigger();
     find<QAction>(program->form, "actionCuttingPlan")->trigger();
-    program->windows->form13()->preview({});
+    program->windows->orderListReport()->preview({});
     QVERIFY(program->messages.shown.isEmpty());
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     for (QPrintPreviewDialog* preview :
-         {program->windows->form3()->previewDialog(), program->windows->cuttingPlan()->previewDialog(),
-          program->windows->form13()->previewDialog()}) {
+         {program->windows->sheetPreview()->previewDialog(), program->windows->cuttingPlan()->previewDialog(),
+          program->windows->orderListReport()->previewDialog()}) {
         QVERIFY(preview->isVisible());
         // The window with its frame, scroll bars and their arrows, inside the screen.
         const QMargins frame = preview->windowHandle()->frameMargins();

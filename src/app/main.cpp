@@ -30,6 +30,6 @@ int main(int argc, char* argv[]) {
     RunGuarded([&] { folder.prepareUserData(); });
     TSession session(folder, TProfileStore::openSystemStore());
     TProgramWindows windows(session);
-    windows.form1()->showMaximized();
+    windows.mainWindow()->showMaximized();
     return app.exec();
 }

@@ -26,17 +26,17 @@ public:
     explicit TProgramWindows(TSession& session);
     ~TProgramWindows();
 
-    TForm1* form1() const { return m_form1.get(); }
-    TForm2* form2() const { return m_form2.get(); }
-    TForm3* form3() const { return m_form3.get(); }
-    TForm4* form4() const { return m_form4.get(); }
-    TForm5* form5() const { return m_form5.get(); }
-    TForm7* form7() const { return m_form7.get(); }
-    TForm8* form8() const { return m_form8.get(); }
-    TForm9* form9() const { return m_form9.get(); }
-    TForm13* form13() const { return m_form13.get(); }
-    TForm10* form10() const { return m_form10.get(); }
-    TForm11* form11() const { return m_form11.get(); }
+    TForm1* mainWindow() const { return m_form1.get(); }
+    TForm2* divisionEditor() const { return m_form2.get(); }
+    TForm3* sheetPreview() const { return m_form3.get(); }
+    TForm4* newOrderWindow() const { return m_form4.get(); }
+    TForm5* costTable() const { return m_form5.get(); }
+    TForm7* settingsWindow() const { return m_form7.get(); }
+    TForm8* saveDialog() const { return m_form8.get(); }
+    TForm9* orderList() const { return m_form9.get(); }
+    TForm13* orderListReport() const { return m_form13.get(); }
+    TForm10* subDivisionEditor() const { return m_form10.get(); }
+    TForm11* customerList() const { return m_form11.get(); }
     THelpCommands* help() const { return m_help.get(); }
     TCuttingPlanWindow* cuttingPlan() const { return m_cuttingPlan.get(); }
     TLabelsWindow* labels() const { return m_labels.get(); }

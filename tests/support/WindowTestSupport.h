@@ -57,7 +57,7 @@ struct TRunningProgram {
         windows.reset();
         session = folder.makeSession();
         windows = std::make_unique<TProgramWindows>(*session);
-        form = windows->form1();
+        form = windows->mainWindow();
         form->show();
         // The start-up steps follow the window's first drawing.
         QVERIFY(QTest::qWaitFor([this] { return form->startedUp(); }));
