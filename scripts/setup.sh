@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins libgl-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libpq-dev pkg-config qt6-qpa-plugins libgl-dev qt6-translations-l10n
     fonts-liberation fonts-open-sans fonts-comic-neue fonts-dejavu-core
     poppler-utils xvfb xauth locales sqlite3
 )
