@@ -3,13 +3,17 @@
 #include "session/ReopenOrder.h"
 #include "support/RecordsProgramFixture.h"
 #include "support/RecordsSupport.h"
+#include "support/TestServerControl.h"
 #include "ui/Unit1.h"
 #include "ui/Unit11.h"
 #include "ui/Unit8.h"
+#include "ui/Unit9.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -196,6 +200,52 @@ private slots:
         auto* choice = find<QComboBox>(saveDialog(), "ComboBox1");
         QCOMPARE(choice->count(), 2);
         QCOMPARE(choice->currentText(), QStringLiteral("Ali"));
+    }
+
+    // With the server stopped, the order list (Ctrl+O) and the customer list each give the unreachable
+    // message once and open no empty window; once it runs again, the same command shows everything.
+    void unreachableServerOpensNoEmptyListAndTheNextCommandShowsEverything_data() {
+        QTest::addColumn<bool>("orderList");
+        QTest::newRow("order list") << true;
+        QTest::newRow("customer list") << false;
+    }
+    void unreachableServerOpensNoEmptyListAndTheNextCommandShowsEverything() {
+        QFETCH(bool, orderList);
+        if (!TTestDatabase::onServer() || !TestServerControl::available())
+            QSKIP("only on the test server, with DORAVEL_TEST_PG_BIN and DORAVEL_TEST_PG_DATA to stop it");
+        enterCustomer(QStringLiteral("Ali"));
+        enterCustomer(QStringLiteral("Veli"));
+        customers()->close();
+        RecordsSupport::storeOrder(1, QStringLiteral("Ali"), Clock::today());
+        program->messages.shown.clear();
+        QWidget* window = orderList ? static_cast<QWidget*>(program->windows->form9()) : customers();
+        const char* command = orderList ? "actionOpen" : "actionCustomers";
+
+        {
+            TServerStop stop;
+            QVERIFY(stop.stopped());
+            trigger(command);
+            QCOMPARE(program->messages.shown.size(), 1);
+            QVERIFY2(program->messages.shown.first().startsWith(
+                         QStringLiteral("Sipariş veritabanı sunucusuna ulaşılamıyor")),
+                     qPrintable(program->messages.shown.first()));
+            QVERIFY(!window->isVisible());
+        }
+        program->messages.shown.clear();
+        trigger(command);
+        QCOMPARE(program->messages.shown, QStringList());
+        QVERIFY(window->isVisible());
+        if (orderList) {
+            auto* choice = find<QComboBox>(window, "ComboBox1");
+            QCOMPARE(choice->count(), 2);
+            QCOMPARE(choice->currentText(), QStringLiteral("Veli"));
+            QCOMPARE(find<QTableView>(window, "DBGrid1")->model()->rowCount(), 1);
+        } else {
+            auto* grid = find<QTableWidget>(window, "DBGrid1");
+            QCOMPARE(grid->rowCount(), 2);
+            QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Veli"));
+            QCOMPARE(text(window, "DBEdit1"), QStringLiteral("Veli"));
+        }
     }
 };
 
