@@ -1,6 +1,7 @@
 #include "records/OrderDatabase.h"
 
 #include "model/Errors.h"
+#include "model/LongWait.h"
 #include "model/Messages.h"
 #include "model/ProgramFolder.h"
 #include "model/SessionEvents.h"
@@ -11,6 +12,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSqlDriver>
@@ -202,7 +204,14 @@ void listenForOtherSeats(QSqlDatabase& db) {
 }
 
 QSqlDatabase openServer(QSqlDatabase& db) {
-    if (!db.isOpen() && !db.open()) throw unreachable(db.lastError());
+    if (!db.isOpen()) {
+        // Bounded by the connect timeout.
+        QElapsedTimer connecting;
+        connecting.start();
+        const bool opened = db.open();
+        LongWait::note(connecting.elapsed());
+        if (!opened) throw unreachable(db.lastError());
+    }
     // Every statement of the check below is bounded on its own; this bounds the listening set up last.
     const TServerWatch watch(db);
     try {

@@ -2,6 +2,9 @@
 
 #include "records/SqlDialect.h"
 
+#include "model/LongWait.h"
+
+#include <QElapsedTimer>
 #include <QSqlDriver>
 #include <QVariant>
 
@@ -85,6 +88,7 @@ private:
 };
 
 int g_depth = 0;
+QElapsedTimer g_outermost; // since the outermost watched wait began
 
 // The socket of an open server connection, or -1.
 int serverSocket(const QSqlDatabase& db) {
@@ -107,12 +111,14 @@ TServerWatch::TServerWatch(const QSqlDatabase& db) {
     if (socket < 0) return;
     TWatchdog::instance().arm(socket);
     m_armed = true;
-    ++g_depth;
+    if (g_depth++ == 0) g_outermost.start();
 }
 
 TServerWatch::~TServerWatch() {
     if (!m_armed) return;
-    if (--g_depth == 0) TWatchdog::instance().disarm();
+    if (--g_depth > 0) return;
+    TWatchdog::instance().disarm();
+    LongWait::note(g_outermost.elapsed());
 }
 
 bool TServerWatch::cut() {
