@@ -1,20 +1,38 @@
 #include "model/Clock.h"
 #include "records/OrderStore.h"
+#include "records/SqlDialect.h"
 #include "session/ReopenOrder.h"
 #include "support/RecordsProgramFixture.h"
 #include "support/RecordsSupport.h"
+#include "support/TestServerControl.h"
 #include "ui/Unit1.h"
 #include "ui/Unit11.h"
 #include "ui/Unit8.h"
 #include "ui/Unit9.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 
 using Operator::find;
+
+namespace {
+// Counts the key presses delivered to it.
+class TKeyCounter : public QObject {
+public:
+    int presses = 0;
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) ++presses;
+        return QObject::event(event);
+    }
+};
+} // namespace
 
 // The save dialog and the customer list, driven through their real widgets, on the local file or
 // on the test server.
@@ -231,6 +249,92 @@ private slots:
         auto* choice = find<QComboBox>(saveDialog(), "ComboBox1");
         QCOMPARE(choice->count(), 2);
         QCOMPARE(choice->currentText(), QStringLiteral("Ali"));
+    }
+
+    // With the server stopped, the order list (Ctrl+O) and the customer list each give the unreachable
+    // message once and open no empty window; once it runs again, the same command shows everything.
+    void unreachableServerOpensNoEmptyListAndTheNextCommandShowsEverything_data() {
+        QTest::addColumn<bool>("orderList");
+        QTest::newRow("order list") << true;
+        QTest::newRow("customer list") << false;
+    }
+    void unreachableServerOpensNoEmptyListAndTheNextCommandShowsEverything() {
+        QFETCH(bool, orderList);
+        if (!TTestDatabase::onServer() || !TestServerControl::available())
+            QSKIP("only on the test server, with DORAVEL_TEST_PG_BIN and DORAVEL_TEST_PG_DATA to stop it");
+        enterCustomer(QStringLiteral("Ali"));
+        enterCustomer(QStringLiteral("Veli"));
+        customers()->close();
+        RecordsSupport::storeOrder(1, QStringLiteral("Ali"), Clock::today());
+        program->messages.shown.clear();
+        QWidget* window = orderList ? static_cast<QWidget*>(program->windows->form9()) : customers();
+        const char* command = orderList ? "actionOpen" : "actionCustomers";
+
+        {
+            TServerStop stop;
+            QVERIFY(stop.stopped());
+            trigger(command);
+            QCOMPARE(program->messages.shown.size(), 1);
+            QVERIFY2(program->messages.shown.first().startsWith(
+                         QStringLiteral("Sipariş veritabanı sunucusuna ulaşılamıyor")),
+                     qPrintable(program->messages.shown.first()));
+            QVERIFY(!window->isVisible());
+        }
+        program->messages.shown.clear();
+        trigger(command);
+        QCOMPARE(program->messages.shown, QStringList());
+        QVERIFY(window->isVisible());
+        if (orderList) {
+            auto* choice = find<QComboBox>(window, "ComboBox1");
+            QCOMPARE(choice->count(), 2);
+            QCOMPARE(choice->currentText(), QStringLiteral("Veli"));
+            QCOMPARE(find<QTableView>(window, "DBGrid1")->model()->rowCount(), 1);
+        } else {
+            auto* grid = find<QTableWidget>(window, "DBGrid1");
+            QCOMPARE(grid->rowCount(), 2);
+            QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Veli"));
+            QCOMPARE(text(window, "DBEdit1"), QStringLiteral("Veli"));
+        }
+    }
+
+    // A server that stops answering: the customer list command gives the unreachable message within
+    // the answer bound and opens no window, a key pressed meanwhile is not replayed afterwards, and
+    // once the server answers again the same command shows the list.
+    void frozenServerGivesTheMessageInTimeAndDropsInputQueuedMeanwhile() {
+        if (!TTestDatabase::onServer() || !TestServerControl::available())
+            QSKIP("only on the test server, with DORAVEL_TEST_PG_BIN and DORAVEL_TEST_PG_DATA to freeze it");
+        enterCustomer(QStringLiteral("Ali"));
+        customers()->close();
+        program->messages.shown.clear();
+        TKeyCounter keys;
+        {
+            TServerFreeze freeze;
+            QVERIFY(freeze.frozen());
+            // The operator's key press waits in the queue while the window's thread waits.
+            QCoreApplication::postEvent(&keys, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+            QElapsedTimer waited;
+            waited.start();
+            trigger("actionCustomers");
+            QVERIFY2(waited.elapsed() < SqlDialect::answerMilliseconds + 1500,
+                     qPrintable(QString::number(waited.elapsed())));
+            QCOMPARE(program->messages.shown.size(), 1);
+            QVERIFY2(program->messages.shown.first().startsWith(
+                         QStringLiteral("Sipariş veritabanı sunucusuna ulaşılamıyor")),
+                     qPrintable(program->messages.shown.first()));
+            QVERIFY(!customers()->isVisible());
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(keys.presses, 0);
+        program->messages.shown.clear();
+        trigger("actionCustomers");
+        QCOMPARE(program->messages.shown, QStringList());
+        QVERIFY(customers()->isVisible());
+        QCOMPARE(find<QTableWidget>(customers(), "DBGrid1")->rowCount(), 1);
+        // Without a long wait, keys typed ahead are kept.
+        QCoreApplication::postEvent(&keys, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+        trigger("actionCustomers");
+        QCoreApplication::processEvents();
+        QCOMPARE(keys.presses, 1);
     }
 };
 

@@ -2,18 +2,20 @@
 #include "model/ProgramFolder.h"
 #include "model/SessionEvents.h"
 #include "records/OrderStore.h"
+#include "records/SqlDialect.h"
 #include "session/OrderSave.h"
 #include "support/EngineSupport.h"
 #include "support/RecordsSupport.h"
+#include "support/TestServerControl.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <cstdio>
-#include <unistd.h>
 
 using namespace RecordsSupport;
 
@@ -118,41 +120,6 @@ int touchFirstOrder(const QString& how, const QString& engine, const QString& wh
     }
     return 0;
 }
-
-// pg_ctl on the test server's cluster, as the cluster's owner.
-bool pgCtl(const QStringList& arguments) {
-    QStringList command = {qEnvironmentVariable("DORAVEL_TEST_PG_BIN") + QStringLiteral("/pg_ctl"),
-                           QStringLiteral("-D"), qEnvironmentVariable("DORAVEL_TEST_PG_DATA"), QStringLiteral("-w")};
-    command << arguments;
-    QProcess process;
-    if (geteuid() == 0) {
-        process.start(QStringLiteral("runuser"),
-                      QStringList{QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--")} + command);
-    } else {
-        process.start(command.takeFirst(), command);
-    }
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
-// Stops the test server; it runs again at the latest when this goes out of scope.
-class TServerStop {
-public:
-    TServerStop() { m_stopped = pgCtl({QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("stop")}); }
-    ~TServerStop() { start(); }
-    bool stopped() const { return m_stopped; }
-    bool start() {
-        if (!m_stopped) return true;
-        const QString host = qEnvironmentVariable("DORAVEL_TEST_PG_HOST");
-        const QString options = QStringLiteral("-k %1 -c listen_addresses= -p %2 -F")
-                                    .arg(host, qEnvironmentVariable("DORAVEL_TEST_PG_PORT"));
-        m_stopped = !pgCtl({QStringLiteral("-l"), host + QStringLiteral("/server.log"), QStringLiteral("-o"), options,
-                            QStringLiteral("start")});
-        return !m_stopped;
-    }
-
-private:
-    bool m_stopped = false;
-};
 
 } // namespace
 
@@ -402,6 +369,55 @@ private slots:
         orders.clear();
         saveOneOrderInAnotherSeat();
         QTRY_COMPARE_WITH_TIMEOUT(orders.count(), 1, 5000);
+    }
+
+    // A server that stops answering without closing anything (frozen, or a network lost without a
+    // word): the window's thread waits no longer than the answer bound, the message is the usual one,
+    // and once the server answers again the same command works.
+    void frozenServerGivesTheMessageWithinTheBoundAndTheNextCommandWorks_data() {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("reading customers") << false;
+        QTest::newRow("saving an order") << true;
+    }
+    void frozenServerGivesTheMessageWithinTheBoundAndTheNextCommandWorks() {
+        QFETCH(bool, save);
+        DORAVEL_SKIP_WITHOUT_TEST_SERVER(true);
+        if (!TestServerControl::available())
+            QSKIP("DORAVEL_TEST_PG_BIN and DORAVEL_TEST_PG_DATA are needed to freeze the test server");
+        TScriptedMessages messages;
+        useEngine(true);
+        addCustomer(QStringLiteral("Ali"));
+        TProject project = designedProject();
+        TOrderSave form;
+        ShowSaveDialog(form, project);
+        auto command = [&] {
+            if (save) {
+                project.kayitkontrol = QStringLiteral("yeni");
+                SaveOrder(project, form);
+            } else {
+                QCOMPARE(CustomerStore::all().size(), 1);
+            }
+        };
+
+        {
+            TServerFreeze freeze;
+            QVERIFY(freeze.frozen());
+            QElapsedTimer waited;
+            waited.start();
+            QVERIFY(!RunGuarded(command));
+            const qint64 elapsed = waited.elapsed();
+            QVERIFY2(elapsed < SqlDialect::answerMilliseconds + 1500, qPrintable(QString::number(elapsed)));
+            QCOMPARE(messages.shown.size(), 1);
+            QVERIFY2(messages.shown.first().startsWith(
+                         OrderDatabaseTexts::unreachable.arg(m_database->settings.serverName(), QString()).trimmed()),
+                     qPrintable(messages.shown.first()));
+        }
+        messages.shown.clear();
+        QVERIFY(RunGuarded(command));
+        QCOMPARE(messages.shown, QStringList());
+        QCOMPARE(OrderStore::orderNumbers().size(), save ? 1 : 0);
+        QCOMPARE(brokenOrders(), 0);
+        QCOMPARE(balanceMismatches(), QStringList());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "model/Messages.h"
 
 #include "model/Errors.h"
+#include "model/LongWait.h"
 
 #include <QList>
 
@@ -91,10 +92,13 @@ TMessageBackend& TMessages::backend() {
 bool RunGuarded(const std::function<void()>& operation) {
     try {
         operation();
+        LongWait::discardQueuedInput();
         return true;
     } catch (const TRefusal& refusal) {
+        LongWait::discardQueuedInput();
         TMessages::showMessage(refusal.message());
     } catch (const DoravelError& error) {
+        LongWait::discardQueuedInput();
         TMessages::showError(error.message());
     }
     return false;

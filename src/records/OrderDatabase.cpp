@@ -1,15 +1,18 @@
 #include "records/OrderDatabase.h"
 
 #include "model/Errors.h"
+#include "model/LongWait.h"
 #include "model/Messages.h"
 #include "model/ProgramFolder.h"
 #include "model/SessionEvents.h"
 #include "records/OrderSchema.h"
 #include "records/SchemaSteps.h"
+#include "records/ServerWatch.h"
 #include "records/SqlDialect.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSqlDriver>
@@ -36,8 +39,11 @@ QString engineMessage(const QSqlError& error) {
     return text.isEmpty() ? QStringLiteral("Veritabanı hatası") : text;
 }
 
-DoravelError unreachable(const QSqlError& error) {
-    return DoravelError(OrderDatabaseTexts::unreachable.arg(g_settings.serverName(), engineMessage(error)));
+// `noAnswer`: the watchdog cut the wait, the server's own words are of no use then.
+DoravelError unreachable(const QSqlError& error, bool noAnswer = false) {
+    const QString reason =
+        noAnswer ? OrderDatabaseTexts::noAnswer.arg(SqlDialect::answerMilliseconds / 1000) : engineMessage(error);
+    return DoravelError(OrderDatabaseTexts::unreachable.arg(g_settings.serverName(), reason));
 }
 
 // A failure of the connection itself rather than of one statement: the client library reports it
@@ -58,19 +64,22 @@ void dropConnection() {
 
 DoravelError failure(const QSqlError& error) {
     if (connectionLost(error)) {
+        const bool noAnswer = TServerWatch::cut();
         dropConnection();
-        return unreachable(error);
+        return unreachable(error, noAnswer);
     }
     if (SqlDialect::isBusy(g_settings.engine, error)) return DoravelError(OrderDatabaseTexts::busy);
     return DoravelError(engineMessage(error));
 }
 
 void run(QSqlDatabase& db, const QString& sql) {
+    const TServerWatch watch(db);
     QSqlQuery query(db);
     if (!query.exec(sql)) throw failure(query.lastError());
 }
 
 bool hasTable(const QSqlDatabase& db, const QString& name) {
+    const TServerWatch watch(db);
     return db.tables().contains(name, Qt::CaseInsensitive);
 }
 
@@ -89,6 +98,7 @@ TStoredSchema storedSchema(QSqlDatabase& db) {
         stored.version = stored.empty ? 0 : 1;
         return stored;
     }
+    const TServerWatch watch(db);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("SELECT MAX(version) FROM dora_schema"))) throw failure(query.lastError());
     stored.versionRow = query.next() && !query.value(0).isNull();
@@ -147,6 +157,7 @@ void upgrade(QSqlDatabase& db) {
             if (stored.version < step.version || (stored.version == step.version && !stored.versionRow)) {
                 step.apply(change);
                 run(db, QStringLiteral("DELETE FROM dora_schema"));
+                const TServerWatch watch(db);
                 QSqlQuery version(db);
                 version.prepare(QStringLiteral("INSERT INTO dora_schema (version) VALUES (?)"));
                 version.addBindValue(step.version);
@@ -154,6 +165,7 @@ void upgrade(QSqlDatabase& db) {
             }
             run(db, QStringLiteral("COMMIT"));
         } catch (...) {
+            const TServerWatch watch(db);
             QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             throw;
         }
@@ -194,7 +206,16 @@ void listenForOtherSeats(QSqlDatabase& db) {
 }
 
 QSqlDatabase openServer(QSqlDatabase& db) {
-    if (!db.isOpen() && !db.open()) throw unreachable(db.lastError());
+    if (!db.isOpen()) {
+        // Bounded by the connect timeout.
+        QElapsedTimer connecting;
+        connecting.start();
+        const bool opened = db.open();
+        LongWait::note(connecting.elapsed());
+        if (!opened) throw unreachable(db.lastError());
+    }
+    // Every statement of the check below is bounded on its own; this bounds the listening set up last.
+    const TServerWatch watch(db);
     try {
         for (const QString& statement : SqlDialect::afterOpen(g_settings.engine))
             run(db, statement);
@@ -250,21 +271,40 @@ const TDatabaseSettings& settings() {
     return g_settings;
 }
 
+namespace {
+// Preparing on the server is a round trip of its own.
+bool watchedPrepare(QSqlQuery& query, const QString& sql) {
+    const TServerWatch watch(OrderDatabase::open());
+    return query.prepare(sql);
+}
+} // namespace
+
 QSqlQuery prepare(const QString& sql) {
     QSqlQuery query(open());
-    if (query.prepare(sql)) return query;
+    if (watchedPrepare(query, sql)) return query;
     const QSqlError error = query.lastError();
     // A connection the server dropped since the last command (a restart, a network break): outside a
-    // transaction nothing is lost by connecting again and preparing once more.
-    if (!connectionLost(error) || g_inTransaction) throw failure(error);
+    // transaction nothing is lost by connecting again and preparing once more. A server that did not
+    // answer at all would only keep the operator waiting once more.
+    if (!connectionLost(error) || g_inTransaction || TServerWatch::cut()) throw failure(error);
     dropConnection();
     QSqlQuery again(open());
-    if (!again.prepare(sql)) throw failure(again.lastError());
+    if (!watchedPrepare(again, sql)) throw failure(again.lastError());
     return again;
 }
 
 void exec(QSqlQuery& query) {
+    const TServerWatch watch(QSqlDatabase::database(connectionName, false));
     if (!query.exec()) throw failure(query.lastError());
+}
+
+void readRows(QSqlQuery& query, const std::function<void(const QSqlQuery&)>& read) {
+    const TServerWatch watch(QSqlDatabase::database(connectionName, false));
+    if (!query.exec()) throw failure(query.lastError());
+    // Rows of a forward-only statement arrive while reading: a lost connection ends them early.
+    while (query.next())
+        read(query);
+    if (query.lastError().isValid()) throw failure(query.lastError());
 }
 
 void announceChangesTo(TSessionEvents& events) {
@@ -345,6 +385,7 @@ TWriteTransaction::TWriteTransaction() {
         const QStringList begin = SqlDialect::beginWrite(g_settings.engine);
         QSqlError error;
         bool begun = true;
+        const TServerWatch watch(m_db);
         for (int i = 0; i < begin.size() && begun; ++i) {
             QSqlQuery query(m_db);
             if (!query.exec(begin[i])) {
@@ -354,7 +395,7 @@ TWriteTransaction::TWriteTransaction() {
             }
         }
         if (begun) break;
-        if (!connectionLost(error) || reconnected) throw failure(error);
+        if (!connectionLost(error) || reconnected || TServerWatch::cut()) throw failure(error);
         reconnected = true;
         dropConnection();
     }
@@ -363,7 +404,10 @@ TWriteTransaction::TWriteTransaction() {
 }
 
 TWriteTransaction::~TWriteTransaction() {
-    if (m_open) QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    if (m_open) {
+        const TServerWatch watch(m_db);
+        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    }
     g_inTransaction = false;
 }
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class TProgramFolder;
 class TSessionEvents;
 
@@ -44,6 +46,9 @@ const TDatabaseSettings& settings();
 QSqlQuery prepare(const QString& sql);
 // Runs a prepared statement; throws DoravelError with the engine's message.
 void exec(QSqlQuery& query);
+// Runs a prepared statement and hands each row to `read`; a connection lost while the rows arrive
+// throws like exec instead of ending the rows early.
+void readRows(QSqlQuery& query, const std::function<void(const QSqlQuery&)>& read);
 
 // The one place that announces changed records: from now on every committed write transaction of this
 // seat emits `events`' ordersChanged or customersChanged for what it changed, and on a server the
@@ -66,6 +71,8 @@ QString testServerConnection(const TDatabaseSettings& settings, const QString& p
 
 namespace OrderDatabaseTexts {
 inline const QString unreachable = QStringLiteral("Sipariş veritabanı sunucusuna ulaşılamıyor: %1\n%2");
+// The reason when the server took longer than the answer bound: "%1" the seconds.
+inline const QString noAnswer = QStringLiteral("Sunucu %1 saniye içinde yanıt vermedi.");
 inline const QString connected = QStringLiteral("Bağlantı başarılı: %1\n%2");
 inline const QString busy = QStringLiteral(
     "Kayıtlar şu anda başka bir bilgisayarda değiştiriliyor; lütfen birkaç saniye sonra tekrar deneyiniz.");

@@ -77,10 +77,8 @@ QList<TOrderListRow> rows(const TOrderListFilter& filter, int limit, int before)
     statement.setForwardOnly(true);
     for (const QVariant& value : listing.values)
         statement.addBindValue(value);
-    OrderDatabase::exec(statement);
     QList<TOrderListRow> result;
-    while (statement.next())
-        result << rowOf(statement);
+    OrderDatabase::readRows(statement, [&](const QSqlQuery& row) { result << rowOf(row); });
     return result;
 }
 

@@ -9,10 +9,16 @@ QString driverName(Engine engine) {
 }
 
 QString connectOptions(Engine engine) {
-    // An unreachable server is reported after a few seconds instead of the system's minutes.
     // A writer waits a few seconds for another one, never longer: the window's thread waits with it.
-    return engine == Engine::Server ? QStringLiteral("connect_timeout=5")
-                                    : QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitMilliseconds);
+    if (engine != Engine::Server) return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitMilliseconds);
+    // An unreachable server is reported after a few seconds instead of the system's minutes. Over a
+    // network, keep-alives find a silent peer of an idle connection (the listener's) within about ten
+    // seconds, and data the server does not acknowledge ends the connection within the answer bound.
+    // A local socket ignores both; TServerWatch bounds every wait there.
+    return QStringLiteral("connect_timeout=%1;keepalives=1;keepalives_idle=5;keepalives_interval=2;keepalives_count="
+                          "3;tcp_user_timeout=%2")
+        .arg(connectSeconds)
+        .arg(answerMilliseconds);
 }
 
 QStringList afterOpen(Engine engine) {

@@ -18,11 +18,17 @@ using Engine = TDatabaseSettings::Engine;
 // The longest a command waits for a lock another seat or process holds, and the longest a statement
 // on the server may run: past them the operator hears at once that the records are busy.
 constexpr int lockWaitMilliseconds = 3000;
-constexpr int statementMilliseconds = 10000;
+constexpr int statementMilliseconds = 5000;
+// The longest the window's thread waits for the server to answer at all (TServerWatch): a server that
+// ran the statement gives its own answer before, so past it the server is taken as unreachable.
+constexpr int answerMilliseconds = statementMilliseconds + 2000;
+// The longest a connection attempt may take.
+constexpr int connectSeconds = 5;
 
 // Qt's driver name.
 QString driverName(Engine engine);
-// Connection options: how long a writer waits for another one, how long a connection attempt may take.
+// Connection options: how long a writer waits for another one; on the server how long a connection
+// attempt may take and how soon a network connection that stopped carrying anything counts as lost.
 QString connectOptions(Engine engine);
 // Settings of an opened database: on the server the bounded waits, run before anything else; on the
 // local file the journal, run after its tables were checked or created.

@@ -91,7 +91,9 @@ TForm11::TForm11(TSession& session, QWidget* parent)
 }
 
 void TForm11::open() {
-    run([this] { OpenCustomerList(m_list); });
+    // A table that cannot be read gives its message and no empty list.
+    if (!RunGuarded([this] { OpenCustomerList(m_list); })) return;
+    refresh();
     Widgets::bringToFront(this);
 }
 

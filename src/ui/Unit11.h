@@ -17,7 +17,8 @@ class TForm11 : public QWidget {
 public:
     explicit TForm11(TSession& session, QWidget* parent = nullptr);
 
-    // The customer list command: reads the table and shows the window.
+    // The customer list command: reads the table and shows the window; a table that cannot be read
+    // gives its message and no window.
     void open();
     void refresh();
     const TCustomerList& list() const { return m_list; }

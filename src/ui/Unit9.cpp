@@ -107,25 +107,30 @@ TForm9::TForm9(TSession& session, QWidget* parent)
     connect(deleteButton, &QPushButton::clicked, this, &TForm9::remove);
     connect(printButton, &QPushButton::clicked, this, &TForm9::print);
     connect(&m_session.events, &TSessionEvents::customersChanged, this, [this] {
-        if (isVisible()) fillCustomers();
+        if (isVisible()) RunGuarded([this] { fillCustomers(); });
     });
 }
 
 TForm9::~TForm9() = default;
 
 void TForm9::open() {
-    RunGuarded([this] { m_listing.run(TOrderListFilter()); });
-    fillCustomers();
+    // Orders and customers are read as one: a database that cannot be read gives its message once
+    // and no window that looks as if the orders were gone.
+    if (!RunGuarded([this] {
+            m_listing.run(TOrderListFilter());
+            fillCustomers();
+        }))
+        return;
     setWindowState(windowState() | Qt::WindowMaximized);
     Widgets::bringToFront(this);
 }
 
 void TForm9::fillCustomers() {
+    m_customersRead = false;
     QStringList names;
-    RunGuarded([&] {
-        for (const TCustomer& customer : CustomerStore::all())
-            names << customer.name;
-    });
+    for (const TCustomer& customer : CustomerStore::all())
+        names << customer.name;
+    m_customersRead = true;
     Widgets::setItems(m_customer, names);
     // The first showing chooses the first customer; later ones keep the chosen or typed name.
     if ((!m_shownBefore || m_customer->currentText().isEmpty()) && !names.isEmpty())
@@ -148,7 +153,11 @@ int TForm9::currentRow() const {
 }
 
 void TForm9::list() {
-    RunGuarded([this] { m_listing.run(filterOfControls()); });
+    RunGuarded([this] {
+        m_listing.run(filterOfControls());
+        // A customer choice that could not be read before is read with the orders.
+        if (!m_customersRead) fillCustomers();
+    });
 }
 
 void TForm9::edit() {

@@ -19,8 +19,9 @@ public:
     explicit TForm9(TSession& session, QWidget* parent = nullptr);
     ~TForm9() override;
 
-    // The order list command: lists every order and shows the window maximised; the filter controls
-    // keep what they show.
+    // The order list command: lists every order, reads the customer choice and shows the window
+    // maximised; the filter controls keep what they show. When the database cannot be read: its
+    // message once, and no window.
     void open();
     TOrderListing& listing() { return m_listing; }
 
@@ -34,6 +35,7 @@ signals:
 private:
     TOrderListFilter filterOfControls() const;
     int currentRow() const;
+    // Reads the customer choice; throws DoravelError when the database cannot be read.
     void fillCustomers();
     void list();
     void edit();
@@ -44,6 +46,7 @@ private:
     TSession& m_session;
     TOrderListing m_listing;
     bool m_shownBefore = false;
+    bool m_customersRead = false;        // the customer choice holds the customers as last read
     QGroupBox* m_group = nullptr;        // GroupBox1
     QCheckBox* m_allCustomers = nullptr; // CheckBox1 "Bütün Müşterileri Listele"
     QComboBox* m_customer = nullptr;     // ComboBox1 "Müşteri Listesi"
