@@ -7,7 +7,7 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins libgl-dev qt6-translations-l10n
     fonts-liberation fonts-open-sans fonts-comic-neue fonts-dejavu-core
-    poppler-utils xvfb xauth locales sqlite3
+    poppler-utils xvfb xauth locales sqlite3 pkg-config coinor-libclp-dev
 )
 # The test command also needs a PostgreSQL server of its own to start.
 if [ "${DORAVEL_TEST_SERVER:-}" = 1 ]; then packages+=(postgresql); fi

@@ -1,0 +1,146 @@
+#include "cutting/Knapsack.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace BarPacking {
+
+namespace {
+
+// The fractional relaxation rounds down in whole numbers (an integer optimum cannot exceed its floor)
+// and stays exact in floating point, where it only steers the pricing.
+std::int64_t fractionalPart(Length room, std::int64_t value, Length size) {
+    return room * value / size;
+}
+double fractionalPart(Length room, double value, Length size) {
+    return static_cast<double>(room) * value / static_cast<double>(size);
+}
+
+template <class V>
+class TBranchAndBound {
+public:
+    TBranchAndBound(const std::vector<Length>& size, const std::vector<V>& value, const Counts& bound,
+                    Length capacity, V tolerance, long nodeLimit)
+        : m_tolerance(tolerance), m_nodesLeft(nodeLimit), m_take(size.size(), 0), m_best(size.size(), 0) {
+        for (std::size_t i = 0; i < size.size(); ++i) {
+            const Length most = std::min<Length>(bound[i], capacity / size[i]);
+            if (value[i] > V(0) && most > 0) m_items.push_back({size[i], value[i], static_cast<int>(most), i});
+        }
+        // Most value per length first, so the greedy fill bounds what the rest can add.
+        std::sort(m_items.begin(), m_items.end(), [](const TItem& a, const TItem& b) {
+            return static_cast<double>(a.value) * static_cast<double>(b.size) >
+                   static_cast<double>(b.value) * static_cast<double>(a.size);
+        });
+        m_capacity = capacity;
+    }
+
+    void run() { search(0, m_capacity, V(0)); }
+
+    V bestValue = V(0);
+    bool exact = true;
+    std::vector<std::pair<V, Counts>> found; // every improvement, best last
+
+    const Counts& best() const { return m_best; }
+
+private:
+    struct TItem {
+        Length size;
+        V value;
+        int most;
+        std::size_t index;
+    };
+
+    V upperBound(std::size_t k, Length room, V value) const {
+        for (; k < m_items.size(); ++k) {
+            const TItem& item = m_items[k];
+            const Length fits = room / item.size;
+            if (fits >= item.most) {
+                room -= item.most * item.size;
+                value += static_cast<V>(item.most) * item.value;
+            } else {
+                return value + fractionalPart(room, item.value, item.size);
+            }
+        }
+        return value;
+    }
+
+    void search(std::size_t k, Length room, V value) {
+        if (--m_nodesLeft < 0) {
+            exact = false;
+            return;
+        }
+        if (value > bestValue + m_tolerance) {
+            bestValue = value;
+            for (std::size_t i = 0; i < m_best.size(); ++i)
+                m_best[i] = 0;
+            for (const TItem& item : m_items)
+                m_best[item.index] = m_take[item.index];
+            found.emplace_back(value, m_best);
+        }
+        if (k == m_items.size()) return;
+        const TItem& item = m_items[k];
+        const int most = static_cast<int>(std::min<Length>(item.most, room / item.size));
+        for (int t = most; t >= 0; --t) {
+            const Length left = room - t * item.size;
+            const V with = value + static_cast<V>(t) * item.value;
+            // Fewer copies of the densest item never raise the relaxation: no later t can do better.
+            if (upperBound(k + 1, left, with) <= bestValue + m_tolerance) break;
+            m_take[item.index] = t;
+            search(k + 1, left, with);
+            m_take[item.index] = 0;
+            if (m_nodesLeft < 0) return;
+        }
+    }
+
+    V m_tolerance;
+    long m_nodesLeft;
+    Length m_capacity = 0;
+    std::vector<TItem> m_items;
+    Counts m_take;
+    Counts m_best;
+};
+
+// Bounded knapsack by dynamic programming over the room, the counts split into powers of two.
+std::int64_t maxByDynamicProgramming(const std::vector<Length>& size, const std::vector<std::int64_t>& value,
+                                     const Counts& bound, Length capacity) {
+    std::vector<std::int64_t> best(static_cast<std::size_t>(capacity) + 1, 0);
+    for (std::size_t i = 0; i < size.size(); ++i) {
+        if (value[i] <= 0) continue;
+        Length left = std::min<Length>(bound[i], capacity / size[i]);
+        for (Length part = 1; left > 0; part *= 2) {
+            const Length copies = std::min(part, left);
+            left -= copies;
+            const Length weight = copies * size[i];
+            const std::int64_t gain = copies * value[i];
+            for (Length room = capacity; room >= weight; --room)
+                best[static_cast<std::size_t>(room)] = std::max(best[static_cast<std::size_t>(room)],
+                                                                best[static_cast<std::size_t>(room - weight)] + gain);
+        }
+    }
+    return best[static_cast<std::size_t>(capacity)];
+}
+
+} // namespace
+
+TPricing PricePattern(const std::vector<Length>& size, const std::vector<double>& value, const Counts& bound,
+                      Length capacity, double threshold, long nodeLimit) {
+    TBranchAndBound<double> search(size, value, bound, capacity, 1e-12, nodeLimit);
+    search.run();
+    TPricing pricing;
+    pricing.value = search.bestValue;
+    pricing.take = search.best();
+    pricing.exact = search.exact;
+    for (const auto& [found, pattern] : search.found)
+        if (found > threshold) pricing.improving.push_back(pattern);
+    return pricing;
+}
+
+std::int64_t MaxPatternValue(const std::vector<Length>& size, const std::vector<std::int64_t>& value,
+                             const Counts& bound, Length capacity) {
+    TBranchAndBound<std::int64_t> search(size, value, bound, capacity, 0, 2000000);
+    search.run();
+    if (search.exact) return search.bestValue;
+    return maxByDynamicProgramming(size, value, bound, capacity);
+}
+
+} // namespace BarPacking
