@@ -1,6 +1,7 @@
 #include "cutting/BarPacking.h"
 
 #include "cutting/BarInstance.h"
+#include "cutting/BarRepair.h"
 #include "cutting/BinCompletion.h"
 #include "cutting/FullestBars.h"
 #include "cutting/PatternDiving.h"
@@ -170,7 +171,7 @@ struct TSolved {
     long long nodes = 0;
 };
 
-// Distinct sizes past which the bar-by-bar exact fill is tried before the relaxation's dive.
+// Distinct sizes past which the plan is repaired before the relaxation is solved, which then is slow.
 constexpr std::size_t ManySizes = 100;
 
 TSolved solve(const TInstance& in, Clock::time_point deadline) {
@@ -178,35 +179,40 @@ TSolved solve(const TInstance& in, Clock::time_point deadline) {
     solved.simpleBound = SimpleBound(in.size, in.count, in.capacity);
     solved.lowerBound = solved.simpleBound;
     solved.best = firstFitDecreasing(in);
+    const Clock::time_point start = Clock::now();
     auto improve = [&](std::vector<Counts> plan) {
         if (!plan.empty() && plan.size() < solved.best.size()) solved.best = std::move(plan);
     };
     auto done = [&] { return static_cast<int>(solved.best.size()) <= solved.lowerBound; };
     if (done()) return solved;
-    const Clock::time_point start = Clock::now();
     const auto share = [&](double part) {
         return start + std::chrono::duration_cast<Clock::duration>((deadline - start) * part);
     };
+    auto repair = [&](double part) {
+        improve(
+            RepairPlan(in, solved.best, solved.lowerBound, share(part), static_cast<std::uint32_t>(in.size.size())));
+    };
+    improve(FullestBarsFirst(in, in.count, share(0.2)));
+    if (done()) return solved;
     if (in.size.size() > ManySizes) {
-        improve(FullestBarsFirst(in, in.count, share(0.3)));
+        repair(0.4);
         if (done()) return solved;
     }
-    TPatternLp lp(in);
-    if (lp.solve(share(0.5), static_cast<int>(solved.best.size()))) {
+    TPatternLp lp(in, solved.best);
+    if (lp.solve(share(0.6), static_cast<int>(solved.best.size()))) {
         solved.lowerBound = std::max(solved.lowerBound, lp.safeBound());
         if (done()) return solved;
-        improve(DiveForPlan(in, lp, static_cast<int>(solved.best.size()), share(0.8)));
+        improve(DiveForPlan(in, lp, static_cast<int>(solved.best.size()), share(0.7)));
         if (done()) return solved;
     }
-    if (in.size.size() <= ManySizes) {
-        improve(FullestBarsFirst(in, in.count, share(0.85)));
-        if (done()) return solved;
-    }
-    const TCompletionResult search = SearchBinCompletion(in, solved.best, solved.lowerBound, deadline);
+    // The exact search proves small cases; on large ones the repair gets on faster.
+    const TCompletionResult search = SearchBinCompletion(in, solved.best, solved.lowerBound, share(0.85));
     solved.best = search.best;
     solved.timedOut = search.timedOut;
     solved.exhaustive = search.exhaustive;
     solved.nodes = search.nodes;
+    if (done() || solved.exhaustive) return solved;
+    repair(1.0);
     return solved;
 }
 

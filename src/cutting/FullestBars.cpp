@@ -23,8 +23,7 @@ std::vector<TPart> bestSubset(const std::vector<TPart>& parts, Length room) {
     std::vector<std::uint64_t> reach(words, 0), shifted(words, 0);
     std::vector<std::int32_t> reachedBy(static_cast<std::size_t>(room) + 1, -1);
     reach[0] = 1;
-    const std::uint64_t lastMask =
-        (room % 64 == 63) ? ~std::uint64_t(0) : ((std::uint64_t(1) << (room % 64 + 1)) - 1);
+    const std::uint64_t lastMask = (room % 64 == 63) ? ~std::uint64_t(0) : ((std::uint64_t(1) << (room % 64 + 1)) - 1);
     for (std::size_t p = 0; p < parts.size(); ++p) {
         const std::size_t wordShift = static_cast<std::size_t>(parts[p].weight) / 64;
         const unsigned bitShift = static_cast<unsigned>(parts[p].weight % 64);

@@ -16,11 +16,10 @@ double fractionalPart(Length room, double value, Length size) {
     return static_cast<double>(room) * value / static_cast<double>(size);
 }
 
-template <class V>
-class TBranchAndBound {
+template <class V> class TBranchAndBound {
 public:
-    TBranchAndBound(const std::vector<Length>& size, const std::vector<V>& value, const Counts& bound,
-                    Length capacity, V tolerance, long nodeLimit)
+    TBranchAndBound(const std::vector<Length>& size, const std::vector<V>& value, const Counts& bound, Length capacity,
+                    V tolerance, long nodeLimit)
         : m_tolerance(tolerance), m_nodesLeft(nodeLimit), m_take(size.size(), 0), m_best(size.size(), 0) {
         for (std::size_t i = 0; i < size.size(); ++i) {
             const Length most = std::min<Length>(bound[i], capacity / size[i]);

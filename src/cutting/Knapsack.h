@@ -9,10 +9,10 @@
 namespace BarPacking {
 
 struct TPricing {
-    double value = 0;             // of the best pattern found
-    Counts take;                  // that pattern
+    double value = 0;              // of the best pattern found
+    Counts take;                   // that pattern
     std::vector<Counts> improving; // patterns found on the way worth more than the threshold, best last
-    bool exact = true;            // false when the node limit stopped the search
+    bool exact = true;             // false when the node limit stopped the search
 };
 
 // Branch and bound in floating point, for pricing: stops after `nodeLimit` nodes with the best so far.

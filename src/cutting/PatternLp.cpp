@@ -26,8 +26,10 @@ int ceilWithin(double value) {
 
 } // namespace
 
-TPatternLp::TPatternLp(const TInstance& in) : m_in(in), m_lp(std::make_unique<ClpSimplex>()) {
+TPatternLp::TPatternLp(const TInstance& in, const std::vector<Counts>& start)
+    : m_in(in), m_lp(std::make_unique<ClpSimplex>()) {
     m_lp->setLogLevel(0);
+    m_lp->scaling(0);
     m_lp->resize(static_cast<int>(in.size.size()), 0);
     setDemand(in.count);
     m_dualStart = false;
@@ -37,6 +39,8 @@ TPatternLp::TPatternLp(const TInstance& in) : m_in(in), m_lp(std::make_unique<Cl
         single[i] = static_cast<int>(std::min<Length>(in.count[i], in.capacity / in.size[i]));
         addPattern(single);
     }
+    for (const Counts& pattern : start)
+        addPattern(pattern);
 }
 
 TPatternLp::~TPatternLp() = default;
@@ -72,12 +76,11 @@ bool TPatternLp::solve(Clock::time_point deadline, int enough) {
     m_optimal = false;
     while (Clock::now() < deadline) {
         ++m_iterations;
-        const double seconds = std::chrono::duration<double>(deadline - Clock::now()).count();
-        m_lp->setMaximumSeconds(std::max(0.001, seconds));
+        // Keep the factorization between solves: only columns or row bounds changed.
         if (m_dualStart)
-            m_lp->dual();
+            m_lp->dual(0, 3);
         else
-            m_lp->primal();
+            m_lp->primal(0, 3);
         m_dualStart = false;
         if (m_lp->status() != 0) {
             // A numerical failure: start the simplex afresh once before giving up.
@@ -90,8 +93,7 @@ bool TPatternLp::solve(Clock::time_point deadline, int enough) {
         std::vector<double> duals(m);
         for (std::size_t i = 0; i < m; ++i)
             duals[i] = m_demand[i] > 0 ? std::clamp(rowDuals[i], 0.0, 1.0) : 0.0;
-        const TPricing pricing =
-            PricePattern(m_in.size, duals, m_demand, m_in.capacity, 1 + Tolerance, PricingNodes);
+        const TPricing pricing = PricePattern(m_in.size, duals, m_demand, m_in.capacity, 1 + Tolerance, PricingNodes);
         if (pricing.exact) {
             double covered = 0;
             for (std::size_t i = 0; i < m; ++i)

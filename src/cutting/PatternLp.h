@@ -16,7 +16,8 @@ namespace BarPacking {
 
 class TPatternLp {
 public:
-    explicit TPatternLp(const TInstance& in);
+    // `start`: patterns to begin with, such as the bars of a good plan (its basis is near the optimum).
+    explicit TPatternLp(const TInstance& in, const std::vector<Counts>& start = {});
     ~TPatternLp();
     TPatternLp(const TPatternLp&) = delete;
     TPatternLp& operator=(const TPatternLp&) = delete;
