@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace BarPacking {
 
@@ -119,10 +120,72 @@ std::int64_t maxByDynamicProgramming(const std::vector<Length>& size, const std:
     return best[static_cast<std::size_t>(capacity)];
 }
 
+// Room × parts past which the dynamic programme is slower than branch and bound usually is.
+constexpr double DynamicProgrammingWork = 4e6;
+
+// The pseudo items of the dynamic programme: counts split into powers of two.
+struct TPart {
+    std::size_t index;
+    int copies;
+    Length weight;
+};
+
+std::vector<TPart> partsOf(const std::vector<Length>& size, const Counts& bound, Length capacity,
+                           const std::function<bool(std::size_t)>& worth) {
+    std::vector<TPart> parts;
+    for (std::size_t i = 0; i < size.size(); ++i) {
+        if (!worth(i)) continue;
+        int left = static_cast<int>(std::min<Length>(bound[i], capacity / size[i]));
+        for (int part = 1; left > 0; part *= 2) {
+            const int copies = std::min(part, left);
+            left -= copies;
+            parts.push_back({i, copies, copies * size[i]});
+        }
+    }
+    return parts;
+}
+
+// Exact pricing where values are nearly proportional to sizes (then branch and bound cannot prune):
+// the best pattern by dynamic programming over the room, with the choices kept to rebuild it.
+TPricing priceByDynamicProgramming(const std::vector<TPart>& parts, const std::vector<double>& value, std::size_t sizes,
+                                   Length capacity) {
+    const std::size_t rooms = static_cast<std::size_t>(capacity) + 1;
+    std::vector<double> best(rooms, 0.0);
+    std::vector<std::vector<bool>> taken(parts.size(), std::vector<bool>(rooms, false));
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const TPart& part = parts[p];
+        const double gain = part.copies * value[part.index];
+        for (std::size_t room = rooms; room-- > static_cast<std::size_t>(part.weight);) {
+            const double with = best[room - static_cast<std::size_t>(part.weight)] + gain;
+            if (with > best[room] + 1e-12) {
+                best[room] = with;
+                taken[p][room] = true;
+            }
+        }
+    }
+    TPricing pricing;
+    pricing.value = best[rooms - 1];
+    pricing.take.assign(sizes, 0);
+    std::size_t room = rooms - 1;
+    for (std::size_t p = parts.size(); p-- > 0;) {
+        if (!taken[p][room]) continue;
+        pricing.take[parts[p].index] += parts[p].copies;
+        room -= static_cast<std::size_t>(parts[p].weight);
+    }
+    return pricing;
+}
+
 } // namespace
 
 TPricing PricePattern(const std::vector<Length>& size, const std::vector<double>& value, const Counts& bound,
                       Length capacity, double threshold, long nodeLimit) {
+    const std::vector<TPart> parts =
+        partsOf(size, bound, capacity, [&](std::size_t i) { return value[i] > 0 && bound[i] > 0; });
+    if (static_cast<double>(parts.size()) * static_cast<double>(capacity) <= DynamicProgrammingWork) {
+        TPricing pricing = priceByDynamicProgramming(parts, value, size.size(), capacity);
+        if (pricing.value > threshold) pricing.improving.push_back(pricing.take);
+        return pricing;
+    }
     TBranchAndBound<double> search(size, value, bound, capacity, 1e-12, nodeLimit);
     search.run();
     TPricing pricing;

@@ -78,9 +78,9 @@ bool TPatternLp::solve(Clock::time_point deadline, int enough) {
         ++m_iterations;
         // Keep the factorization between solves: only columns or row bounds changed.
         if (m_dualStart)
-            m_lp->dual(0, 3);
+            m_lp->dual();
         else
-            m_lp->primal(0, 3);
+            m_lp->primal();
         m_dualStart = false;
         if (m_lp->status() != 0) {
             // A numerical failure: start the simplex afresh once before giving up.

@@ -36,6 +36,7 @@ public:
     // bars of any plan, whatever the floating point did.
     int safeBound() const;
     long iterations() const { return m_iterations; }
+    double bestFarley() const { return m_bestFarley; }
 
 private:
     bool addPattern(const Counts& pattern);
