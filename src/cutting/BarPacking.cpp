@@ -87,21 +87,38 @@ void gatherOffcuts(const TInstance& in, std::vector<std::vector<std::size_t>>& b
     };
     for (auto& bar : bars)
         std::sort(bar.begin(), bar.end());
+    // Equal bars side by side: a pair that gained nothing is not tried again with a copy of either.
+    std::sort(bars.begin(), bars.end());
+    std::vector<Length> rooms;
+    for (const auto& bar : bars)
+        rooms.push_back(room(bar));
     bool changed = true;
     while (changed && Clock::now() < deadline) {
         changed = false;
+        bool previousChanged = true;
         for (std::size_t a = 0; a < bars.size(); ++a) {
+            if (!previousChanged && bars[a] == bars[a - 1]) continue;
+            previousChanged = false;
+            const std::vector<std::size_t>* failed = nullptr;
             for (std::size_t b = a + 1; b < bars.size(); ++b) {
-                if (bars[a] == bars[b]) continue;
+                // With one bar full the two cannot leave more room in one bar than the other has.
+                if (rooms[a] == 0 || rooms[b] == 0 || bars[a] == bars[b]) continue;
+                if (failed != nullptr && *failed == bars[b]) continue;
                 if (Clock::now() > deadline) break;
                 std::vector<std::size_t> pieces = bars[a];
                 pieces.insert(pieces.end(), bars[b].begin(), bars[b].end());
                 TPairSplit split(in, std::move(pieces));
                 std::vector<std::size_t> light, heavy;
-                if (!split.improve(std::max(room(bars[a]), room(bars[b])), light, heavy)) continue;
+                if (!split.improve(std::max(rooms[a], rooms[b]), light, heavy)) {
+                    failed = &bars[b];
+                    continue;
+                }
                 bars[a] = std::move(light);
                 bars[b] = std::move(heavy);
-                changed = true;
+                rooms[a] = room(bars[a]);
+                rooms[b] = room(bars[b]);
+                failed = nullptr;
+                changed = previousChanged = true;
             }
         }
     }
@@ -202,7 +219,9 @@ TSolved solve(const TInstance& in, Clock::time_point deadline) {
     if (lp.solve(share(0.6), static_cast<int>(solved.best.size()))) {
         solved.lowerBound = std::max(solved.lowerBound, lp.safeBound());
         if (done()) return solved;
-        improve(DiveForPlan(in, lp, static_cast<int>(solved.best.size()), share(0.7)));
+        // Dives again along other paths while their share of the time lasts.
+        for (std::uint32_t variant = 0; !done() && Clock::now() < share(0.7); ++variant)
+            improve(DiveForPlan(in, lp, static_cast<int>(solved.best.size()), share(0.7), variant));
         if (done()) return solved;
     }
     // The exact search proves small cases; on large ones the repair gets on faster.

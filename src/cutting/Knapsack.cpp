@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
 
 namespace BarPacking {
 
@@ -175,16 +176,69 @@ TPricing priceByDynamicProgramming(const std::vector<TPart>& parts, const std::v
     return pricing;
 }
 
+// States the Pareto programme may make before it leaves the pricing to branch and bound.
+constexpr std::size_t ParetoStates = 400000;
+
+// Exact pricing by dynamic programming over the loads worth keeping: after each part only the loads
+// whose value beats every lighter load stay (few where the sizes are few, however long the bar).
+// Returns false when the states grow past the limit.
+bool priceByParetoStates(const std::vector<TPart>& parts, const std::vector<double>& value, std::size_t sizes,
+                         Length capacity, TPricing& pricing) {
+    struct TState {
+        Length load;
+        double value;
+        int parent; // state this one adds a part to, −1 for the empty bar
+        int part;
+    };
+    std::vector<TState> states{{0, 0.0, -1, -1}};
+    std::vector<int> front{0}, added, merged;
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const TPart& part = parts[p];
+        const double gain = part.copies * value[part.index];
+        added.clear();
+        for (int s : front) {
+            if (states[static_cast<std::size_t>(s)].load + part.weight > capacity) break;
+            states.push_back({states[static_cast<std::size_t>(s)].load + part.weight,
+                              states[static_cast<std::size_t>(s)].value + gain, s, static_cast<int>(p)});
+            added.push_back(static_cast<int>(states.size()) - 1);
+        }
+        if (states.size() > ParetoStates) return false;
+        merged.clear();
+        std::merge(front.begin(), front.end(), added.begin(), added.end(), std::back_inserter(merged),
+                   [&](int a, int b) {
+                       const TState& x = states[static_cast<std::size_t>(a)];
+                       const TState& y = states[static_cast<std::size_t>(b)];
+                       return x.load != y.load ? x.load < y.load : x.value > y.value;
+                   });
+        front.clear();
+        double best = -1;
+        for (int s : merged) {
+            if (states[static_cast<std::size_t>(s)].value <= best + 1e-12) continue;
+            best = states[static_cast<std::size_t>(s)].value;
+            front.push_back(s);
+        }
+    }
+    const TState* best = &states[static_cast<std::size_t>(front.back())];
+    pricing.value = best->value;
+    pricing.take.assign(sizes, 0);
+    for (; best->parent >= 0; best = &states[static_cast<std::size_t>(best->parent)])
+        pricing.take[parts[static_cast<std::size_t>(best->part)].index] +=
+            parts[static_cast<std::size_t>(best->part)].copies;
+    return true;
+}
+
 } // namespace
 
 TPricing PricePattern(const std::vector<Length>& size, const std::vector<double>& value, const Counts& bound,
                       Length capacity, double threshold, long nodeLimit) {
     const std::vector<TPart> parts =
         partsOf(size, bound, capacity, [&](std::size_t i) { return value[i] > 0 && bound[i] > 0; });
-    if (static_cast<double>(parts.size()) * static_cast<double>(capacity) <= DynamicProgrammingWork) {
-        TPricing pricing = priceByDynamicProgramming(parts, value, size.size(), capacity);
-        if (pricing.value > threshold) pricing.improving.push_back(pricing.take);
-        return pricing;
+    TPricing exact;
+    if (priceByParetoStates(parts, value, size.size(), capacity, exact) ||
+        static_cast<double>(parts.size()) * static_cast<double>(capacity) <= DynamicProgrammingWork) {
+        if (exact.take.empty()) exact = priceByDynamicProgramming(parts, value, size.size(), capacity);
+        if (exact.value > threshold) exact.improving.push_back(exact.take);
+        return exact;
     }
     TBranchAndBound<double> search(size, value, bound, capacity, 1e-12, nodeLimit);
     search.run();

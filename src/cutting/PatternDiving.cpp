@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <random>
 
 namespace BarPacking {
 
@@ -32,7 +34,9 @@ int cutPattern(const Counts& pattern, int copies, Counts& left, std::vector<Coun
 
 } // namespace
 
-std::vector<Counts> DiveForPlan(const TInstance& in, TPatternLp& lp, int worse, Clock::time_point deadline) {
+std::vector<Counts> DiveForPlan(const TInstance& in, TPatternLp& lp, int worse, Clock::time_point deadline,
+                                std::uint32_t variant) {
+    std::mt19937 random(variant);
     Counts left = in.count;
     std::vector<Counts> plan;
     while (PieceCount(left) > ExactRest) {
@@ -49,11 +53,20 @@ std::vector<Counts> DiveForPlan(const TInstance& in, TPatternLp& lp, int worse, 
             if (whole > 0) cut = cutPattern(patterns[p], whole, left, plan) > 0 || cut;
         }
         if (!cut) {
-            // None used whole: the one used most, the fuller of equals.
-            std::size_t most = 0;
-            for (std::size_t p = 1; p < x.size(); ++p)
-                if (x[p] > x[most] + 1e-9) most = p;
-            if (x.empty() || cutPattern(patterns[most], 1, left, plan) == 0) return {};
+            // None used whole: the one used most (the first of equals), or one of the three used most.
+            std::vector<std::size_t> used(x.size());
+            std::iota(used.begin(), used.end(), 0);
+            std::stable_sort(used.begin(), used.end(),
+                             [&](std::size_t a, std::size_t b) { return x[a] > x[b] + 1e-9; });
+            if (used.empty()) return {};
+            std::size_t pick = 0;
+            if (variant != 0) {
+                std::size_t candidates = 1;
+                while (candidates < 3 && candidates < used.size() && x[used[candidates]] > 1e-6)
+                    ++candidates;
+                pick = std::uniform_int_distribution<std::size_t>(0, candidates - 1)(random);
+            }
+            if (cutPattern(patterns[used[pick]], 1, left, plan) == 0) return {};
         }
         if (static_cast<int>(plan.size()) >= worse) return {};
     }
