@@ -211,12 +211,13 @@ TSolved solve(const TInstance& in, Clock::time_point deadline) {
     };
     improve(FullestBarsFirst(in, in.count, share(0.2)));
     if (done()) return solved;
-    if (in.size.size() > ManySizes) {
-        repair(0.4);
+    const bool manySizes = in.size.size() > ManySizes;
+    if (manySizes) {
+        repair(0.6);
         if (done()) return solved;
     }
     TPatternLp lp(in, solved.best);
-    if (lp.solve(share(0.6), static_cast<int>(solved.best.size()))) {
+    if (lp.solve(share(manySizes ? 0.75 : 0.6), static_cast<int>(solved.best.size()))) {
         solved.lowerBound = std::max(solved.lowerBound, lp.safeBound());
         if (done()) return solved;
         // Dives again along other paths while their share of the time lasts.

@@ -11,11 +11,12 @@ namespace BarPacking {
 
 namespace {
 
-// Bars re-planned at once: the emptiest few and some others; the exact search stays quick on them.
-constexpr std::size_t EmptiestBars = 3;
+// Bars re-planned at once: every bar with room left up to a few (where the optimum fills its bars,
+// all of the room must be in one neighbourhood) and some others; the exact search stays quick on them.
+constexpr std::size_t EmptiestBars = 6;
 constexpr int FewestOthers = 2;
-constexpr int MostOthers = 7;
-constexpr auto RoundLimit = std::chrono::milliseconds(15);
+constexpr int MostOthers = 12;
+constexpr auto RoundLimit = std::chrono::milliseconds(40);
 
 Length roomOf(const TInstance& in, const Counts& bar) {
     Length used = 0;
@@ -46,7 +47,10 @@ std::vector<Counts> RepairPlan(const TInstance& in, std::vector<Counts> plan, in
         for (std::size_t b = 0; b < plan.size(); ++b)
             room[b] = roomOf(in, plan[b]);
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return room[a] > room[b]; });
-        const std::size_t emptiest = std::min(EmptiestBars, plan.size());
+        std::size_t emptiest = 0;
+        while (emptiest < std::min(EmptiestBars, plan.size()) && room[order[emptiest]] > 0)
+            ++emptiest;
+        emptiest = std::max<std::size_t>(emptiest, 1);
         std::shuffle(order.begin() + static_cast<std::ptrdiff_t>(emptiest), order.end(), random);
         const std::size_t taken = std::min(
             plan.size(),
