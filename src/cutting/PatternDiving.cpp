@@ -13,7 +13,7 @@ namespace BarPacking {
 namespace {
 
 // Pieces few enough for the exact search to finish the plan at once.
-constexpr int ExactRest = 24;
+constexpr int ExactRest = 36;
 
 // Cuts `copies` bars of the pattern, less whatever the pieces left no longer need.
 int cutPattern(const Counts& pattern, int copies, Counts& left, std::vector<Counts>& plan) {
