@@ -41,8 +41,8 @@ struct TSheetJob {
     std::vector<TStockSheet> stock;
     std::vector<TPieceDemand> pieces;
     Length kerf = 0;
-    TTrim trim;                 // cut off each edge of every sheet before the pieces
-    int stages = 3;             // 2, 3, or 0 for unlimited; a last trimming cut may free a piece from its strip
+    TTrim trim;      // cut off each edge of every sheet before the pieces
+    int stages = 3;  // 2, 3, or 0 for unlimited; a last trimming cut may free a piece from its strip
     Length minRemnantWidth = 0; // a remnant at least this wide and high is kept
     Length minRemnantHeight = 0;
     std::chrono::milliseconds limit{1000};
