@@ -197,17 +197,22 @@ int pieceCount(const std::vector<BarPacking::TDemand>& demand) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     std::mt19937 random(20261211);
+    // An argument runs only the sets whose title contains it; the others' instances are still drawn,
+    // so each set gets the same instances as in a full run.
+    const std::string only = argc > 1 ? argv[1] : "";
+    auto chosen = [&](const std::string& title) { return only.empty() || title.find(only) != std::string::npos; };
 
     TStats orders;
     const TCuttingSettings settings;
     for (int i = 0; i < 1000; ++i) {
         const TProductionSheet sheet = randomOrder(random);
+        if (!chosen("realistic orders")) continue;
         const auto start = Clock::now();
         const TCuttingPlan plan = MakeCuttingPlan(sheet, settings);
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         orders.add(plan.proven(), plan.bars() - plan.lowerBound(), ms);
     }
-    orders.print("realistic orders");
+    if (chosen("realistic orders")) orders.print("realistic orders");
 
     // Orders of 3 000 to 10 000 pieces: 4 to 6 doors of 3 to 6 divisions, 20 to 50 cabinets.
     TStats large;
@@ -218,12 +223,13 @@ int main(int argc, char* argv[]) {
             pieces += NumberText::toInt(count);
         if (pieces < 3000 || pieces > 10000) continue;
         ++made;
+        if (!chosen("large orders")) continue;
         const auto start = Clock::now();
         const TCuttingPlan plan = MakeCuttingPlan(sheet, settings);
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         large.add(plan.proven(), plan.bars() - plan.lowerBound(), ms);
     }
-    large.print("large orders (3 000 to 10 000 pieces)");
+    if (chosen("large orders")) large.print("large orders (3 000 to 10 000 pieces)");
 
     // The classic sets, each instance with the cutting tool's job limit: 1 s up to 120 pieces or 50
     // bars, 5 s beyond. `known` is the optimum an instance was built with (0: not known).
@@ -275,6 +281,7 @@ int main(int argc, char* argv[]) {
         TStats stats;
         for (int run = 0; run < h.runs; ++run) {
             const auto demand = h.make();
+            if (!chosen(h.title)) continue;
             const int pieces = pieceCount(demand);
             const bool small = pieces <= 120 || (h.known > 0 && h.known <= 50);
             const auto start = Clock::now();
@@ -284,7 +291,7 @@ int main(int argc, char* argv[]) {
             const int bars = static_cast<int>(packing.bars.size());
             stats.add(packing.proven, bars - packing.lowerBound, ms, bars, h.known);
         }
-        stats.print(h.title.c_str());
+        if (chosen(h.title)) stats.print(h.title.c_str());
     }
     return 0;
 }

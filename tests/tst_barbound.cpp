@@ -14,6 +14,7 @@ using namespace BarPacking;
 using namespace ProjectBuilder;
 
 Q_DECLARE_METATYPE(std::vector<BarPacking::Length>)
+Q_DECLARE_METATYPE(BarPacking::TBarStock)
 
 namespace {
 
@@ -81,6 +82,46 @@ TProject hotelProject() {
     return project;
 }
 
+// Bars of `capacity` each cut into three pieces as Falkenauer's triplets are made: the first of
+// 380 to 490 thousandths, the second from 250 to half the rest, the third the rest.
+std::vector<Length> triplets(std::mt19937& random, int bars) {
+    std::vector<Length> pieces;
+    for (int b = 0; b < bars; ++b) {
+        const Length first = std::uniform_int_distribution<Length>(380, 490)(random);
+        const Length second = std::uniform_int_distribution<Length>(250, (1000 - first) / 2)(random);
+        pieces.insert(pieces.end(), {first, second, 1000 - first - second});
+    }
+    return pieces;
+}
+
+// Workshop bars cut whole into random pieces of 40 to 250 cm, a kerf between each two.
+std::vector<Length> perfectCuts(std::mt19937& random, int bars, const TBarStock& stock) {
+    std::vector<Length> pieces;
+    for (int b = 0; b < bars; ++b) {
+        Length room = stock.usable;
+        while (room > 25000) {
+            const Length piece =
+                std::uniform_int_distribution<Length>(4000, std::min<Length>(25000, room - stock.kerf - 4000))(random);
+            pieces.push_back(piece);
+            room -= piece + stock.kerf;
+        }
+        pieces.push_back(room);
+    }
+    return pieces;
+}
+
+std::vector<TDemand> merged(std::vector<Length> pieces) {
+    std::sort(pieces.begin(), pieces.end());
+    std::vector<TDemand> demand;
+    for (Length piece : pieces) {
+        if (!demand.empty() && demand.back().length == piece)
+            ++demand.back().count;
+        else
+            demand.push_back({piece, 1});
+    }
+    return demand;
+}
+
 } // namespace
 
 class TestBarBound : public QObject {
@@ -90,6 +131,8 @@ private slots:
     void hotelOrderIsProvenAtFortyAndEightyFourBars();
     void boundNeverExceedsTheOptimum_data();
     void boundNeverExceedsTheOptimum();
+    void piecesThatFillTheirBarsExactlyAreProvenAtTheirBars_data();
+    void piecesThatFillTheirBarsExactlyAreProvenAtTheirBars();
 };
 
 void TestBarBound::patternBoundProvesWhereTheQuickBoundsCannot() {
@@ -153,6 +196,28 @@ void TestBarBound::boundNeverExceedsTheOptimum() {
     const TPacking packing = Pack(demand, stock, std::chrono::milliseconds(200));
     QVERIFY(packing.lowerBound <= optimum);
     QCOMPARE(static_cast<int>(packing.bars.size()), optimum);
+    QVERIFY(packing.proven);
+}
+
+void TestBarBound::piecesThatFillTheirBarsExactlyAreProvenAtTheirBars_data() {
+    QTest::addColumn<std::vector<Length>>("pieces");
+    QTest::addColumn<TBarStock>("stock");
+    QTest::addColumn<int>("bars");
+    std::mt19937 random(2026);
+    QTest::newRow("60 triplets' pieces") << triplets(random, 20) << TBarStock{1000, 0} << 20;
+    QTest::newRow("120 triplets' pieces") << triplets(random, 40) << TBarStock{1000, 0} << 40;
+    const TBarStock workshop{60000 - 2 * 50, 40};
+    QTest::newRow("50 workshop bars cut whole") << perfectCuts(random, 50, workshop) << workshop << 50;
+}
+
+void TestBarBound::piecesThatFillTheirBarsExactlyAreProvenAtTheirBars() {
+    QFETCH(std::vector<Length>, pieces);
+    QFETCH(TBarStock, stock);
+    QFETCH(int, bars);
+    // A generous limit: the plan is found long before it on any machine.
+    const TPacking packing = Pack(merged(pieces), stock, std::chrono::seconds(30));
+    QCOMPARE(static_cast<int>(packing.bars.size()), bars);
+    QCOMPARE(packing.lowerBound, bars);
     QVERIFY(packing.proven);
 }
 

@@ -7,6 +7,7 @@
 #include "cutting/PatternDiving.h"
 #include "cutting/PatternLp.h"
 #include "cutting/SimpleBounds.h"
+#include "cutting/WasteBudget.h"
 
 #include <algorithm>
 #include <limits>
@@ -209,21 +210,43 @@ TSolved solve(const TInstance& in, Clock::time_point deadline) {
         improve(
             RepairPlan(in, solved.best, solved.lowerBound, share(part), static_cast<std::uint32_t>(in.size.size())));
     };
+    // A plan with as many bars as the bound, searched under the room the bound leaves; a search that
+    // ends without one raises the bound by a bar.
+    auto meetBound = [&](double part) {
+        const TBudgetResult found = SearchWithinBudget(in, solved.lowerBound, share(part));
+        solved.nodes += found.nodes;
+        if (found.found)
+            improve(found.plan);
+        else if (found.exhausted)
+            ++solved.lowerBound;
+    };
     improve(FullestBarsFirst(in, in.count, share(0.2)));
     if (done()) return solved;
     const bool manySizes = in.size.size() > ManySizes;
+    // Pieces that (nearly) fill their bars exactly: the bound is met by searching under its room.
+    const bool tight = WasteBudget(in, solved.lowerBound) <= in.capacity / 4;
+    if (manySizes && tight) {
+        meetBound(0.8);
+        if (done()) return solved;
+    }
     if (manySizes) {
         repair(0.6);
         if (done()) return solved;
     }
     TPatternLp lp(in, solved.best);
     if (lp.solve(share(manySizes ? 0.75 : 0.6), static_cast<int>(solved.best.size()))) {
+        const int before = solved.lowerBound;
         solved.lowerBound = std::max(solved.lowerBound, lp.safeBound());
         if (done()) return solved;
+        const bool raised = solved.lowerBound > before;
         // Dives again along other paths while their share of the time lasts.
         for (std::uint32_t variant = 0; !done() && Clock::now() < share(0.7); ++variant)
             improve(DiveForPlan(in, lp, static_cast<int>(solved.best.size()), share(0.7), variant));
         if (done()) return solved;
+        if (!manySizes && (raised || tight)) {
+            meetBound(0.85);
+            if (done()) return solved;
+        }
     }
     // The exact search proves small cases; on large ones the repair gets on faster.
     const TCompletionResult search = SearchBinCompletion(in, solved.best, solved.lowerBound, share(0.85));

@@ -2,6 +2,7 @@
 
 #include "cutting/FullestBars.h"
 #include "cutting/SimpleBounds.h"
+#include "cutting/WasteBudget.h"
 
 #include <algorithm>
 #include <numeric>
@@ -72,9 +73,17 @@ std::vector<Counts> RepairPlan(const TInstance& in, std::vector<Counts> plan, in
         if (start.empty()) break;
         const int bound = SimpleBound(part.size, pooled, part.capacity);
         std::vector<Counts> fresh = start;
+        const Clock::time_point roundEnd = std::min(deadline, Clock::now() + RoundLimit);
+        // Where the bars taken leave little room, a plan with one bar fewer is searched under that room.
+        if (start.size() >= old.size() && old.size() > 1 &&
+            WasteBudget(part, static_cast<int>(old.size()) - 1) <= part.capacity / 4) {
+            TBudgetResult fewer = SearchWithinBudget(part, static_cast<int>(old.size()) - 1, roundEnd);
+            if (fewer.found) start = std::move(fewer.plan);
+        }
         if (static_cast<int>(start.size()) > bound)
-            fresh =
-                SearchBinCompletion(part, std::move(start), bound, std::min(deadline, Clock::now() + RoundLimit)).best;
+            fresh = SearchBinCompletion(part, std::move(start), bound, roundEnd).best;
+        else
+            fresh = std::move(start);
         if (fresh.size() > old.size() || (fresh.size() == old.size() && gathered(in, fresh) < gathered(in, old)))
             continue;
         std::vector<bool> replaced(plan.size(), false);
