@@ -30,7 +30,9 @@ struct TCountsHash {
 class TBudgetSearch {
 public:
     TBudgetSearch(const TInstance& in, int bars, Clock::time_point deadline)
-        : m_in(in), m_deadline(deadline), m_left(in.count), m_barsLeft(bars), m_budget(WasteBudget(in, bars)) {}
+        : m_in(in), m_deadline(deadline), m_left(in.count), m_barsLeft(bars), m_budget(WasteBudget(in, bars)),
+          m_maxRemembered(
+              std::max<std::size_t>(1000, (std::size_t(1) << 24) / std::max<std::size_t>(1, in.size.size()))) {}
 
     TBudgetResult run() {
         TBudgetResult result;
@@ -73,11 +75,23 @@ private:
         // bits, where that table is small enough.
         std::vector<std::vector<std::uint64_t>> reach;
         std::size_t first = 0;
+        std::size_t* wordsInUse = nullptr; // the tables of all bars being filled, kept within a limit
+        std::size_t words = 0;
+        TBar() = default;
+        TBar(const TBar&) = delete;
+        TBar& operator=(const TBar&) = delete;
+        ~TBar() {
+            if (wordsInUse != nullptr) *wordsInUse -= words;
+        }
     };
 
-    static void buildReach(const std::vector<Length>& size, TBar& bar, std::size_t first, Length most) {
+    void buildReach(const std::vector<Length>& size, TBar& bar, std::size_t first, Length most) {
         const std::size_t words = static_cast<std::size_t>(most / 64 + 1);
-        if ((size.size() - first) * words > MaxReachWords) return;
+        const std::size_t need = (size.size() - first + 1) * words;
+        if (need > MaxReachWords || m_reachWords + need > MaxReachWordsInAll) return;
+        m_reachWords += need;
+        bar.wordsInUse = &m_reachWords;
+        bar.words = need;
         bar.first = first;
         bar.reach.assign(size.size() - first + 1, {});
         std::vector<std::uint64_t> cur(words, 0);
@@ -146,7 +160,7 @@ private:
         // A multiset that failed with every completion tried never leads to a plan.
         if (failed != m_failed.end())
             failed->second = std::max(failed->second, m_barsLeft);
-        else if (m_failed.size() < MaxRemembered)
+        else if (m_failed.size() < m_maxRemembered)
             m_failed.emplace(m_left, m_barsLeft);
         return false;
     }
@@ -211,15 +225,17 @@ private:
         return false;
     }
 
-    static constexpr std::size_t MaxRemembered = 1000000;
+    std::size_t m_reachWords = 0;
     const TInstance& m_in;
     Clock::time_point m_deadline;
     Counts m_left;
     int m_barsLeft;
     Length m_budget;
+    std::size_t m_maxRemembered; // about 64 MB of counts
     std::vector<Counts> m_path;
-    std::unordered_map<Counts, int, TCountsHash> m_failed; // pieces left → most bars they failed with
-    static constexpr std::size_t MaxReachWords = 1 << 18;
+    std::unordered_map<Counts, int, TCountsHash> m_failed;     // pieces left → most bars they failed with
+    static constexpr std::size_t MaxReachWords = 1 << 18;      // one bar's table, 2 MB
+    static constexpr std::size_t MaxReachWordsInAll = 1 << 23; // all bars', 64 MB
     static constexpr long long FirstRestart = 200;
     long long m_placesLeft = 0;
     std::mt19937 m_random;
