@@ -220,6 +220,8 @@ TSolved solve(const TInstance& in, Clock::time_point deadline) {
         else if (found.exhausted)
             ++solved.lowerBound;
     };
+    improve(FullestBarsFirst(in, in.count, share(0.2)));
+    if (done()) return solved;
     const bool manySizes = in.size.size() > ManySizes;
     // Pieces that (nearly) fill their bars exactly: the bound is met by searching under its room.
     const bool tight = WasteBudget(in, solved.lowerBound) <= in.capacity / 4;
@@ -227,8 +229,6 @@ TSolved solve(const TInstance& in, Clock::time_point deadline) {
         meetBound(0.8);
         if (done()) return solved;
     }
-    improve(FullestBarsFirst(in, in.count, share(manySizes && tight ? 0.85 : 0.2)));
-    if (done()) return solved;
     if (manySizes) {
         repair(0.6);
         if (done()) return solved;
