@@ -8,7 +8,7 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libpq-dev pkg-config qt6-qpa-plugins libgl-dev qt6-translations-l10n
     fonts-liberation fonts-open-sans fonts-comic-neue fonts-dejavu-core
-    libzint-dev
+    libzint-dev coinor-libclp-dev
     poppler-utils zbar-tools xvfb xauth locales sqlite3
 )
 # The test command also needs a PostgreSQL server of its own to start.

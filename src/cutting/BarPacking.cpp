@@ -1,215 +1,21 @@
 #include "cutting/BarPacking.h"
 
+#include "cutting/BarInstance.h"
+#include "cutting/BarRepair.h"
+#include "cutting/BinCompletion.h"
+#include "cutting/FullestBars.h"
+#include "cutting/PatternDiving.h"
+#include "cutting/PatternLp.h"
+#include "cutting/SimpleBounds.h"
+#include "cutting/WasteBudget.h"
+
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace BarPacking {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-using Counts = std::vector<int>;
-
-// The demand as bin packing: each piece takes its length plus one kerf, a bar holds its usable
-// length plus one kerf (the last piece needs none). Sizes are distinct and longest first.
-struct TInstance {
-    std::vector<Length> size;
-    std::vector<Length> piece;
-    Counts count;
-    Length capacity = 0;
-};
-
-TInstance makeInstance(const std::vector<TDemand>& demand, const TBarStock& stock) {
-    std::map<Length, int, std::greater<Length>> merged;
-    for (const TDemand& d : demand)
-        if (d.count > 0) merged[d.length] += d.count;
-    TInstance in;
-    in.capacity = stock.usable + stock.kerf;
-    for (const auto& [length, count] : merged) {
-        in.piece.push_back(length);
-        in.size.push_back(length + stock.kerf);
-        in.count.push_back(count);
-    }
-    return in;
-}
-
-Length ceilDiv(Length a, Length b) {
-    return a <= 0 ? 0 : (a + b - 1) / b;
-}
-
-// Martello and Toth's L2 (which includes the continuous bound) for the remaining counts.
-int boundL2(const std::vector<Length>& size, const Counts& count, Length capacity) {
-    const std::size_t m = size.size();
-    Length total = 0;
-    for (std::size_t j = 0; j < m; ++j)
-        total += size[j] * count[j];
-    Length best = ceilDiv(total, capacity);
-    for (std::size_t a = 0; a <= m; ++a) {
-        // α = 0, then every size of at most half a bar
-        const Length alpha = a == m ? 0 : size[a];
-        if (a < m && (count[a] == 0 || 2 * alpha > capacity)) continue;
-        Length n1 = 0, n2 = 0, s2 = 0, s3 = 0;
-        for (std::size_t j = 0; j < m; ++j) {
-            if (count[j] == 0) continue;
-            if (size[j] > capacity - alpha)
-                n1 += count[j];
-            else if (2 * size[j] > capacity) {
-                n2 += count[j];
-                s2 += size[j] * count[j];
-            } else if (size[j] >= alpha)
-                s3 += size[j] * count[j];
-        }
-        best = std::max(best, n1 + n2 + ceilDiv(s3 - (n2 * capacity - s2), capacity));
-    }
-    return static_cast<int>(best);
-}
-
-// Bounds from dual feasible functions, strong where few sizes repeat many times: a bar holds at most
-// ⌊C ÷ s⌋ pieces of size s or more, and Fekete and Schepers' u(k) for k = 1 … 8.
-int boundDff(const std::vector<Length>& size, const Counts& count, Length capacity) {
-    const std::size_t m = size.size();
-    Length best = 0;
-    Length atLeast = 0;
-    for (std::size_t j = 0; j < m; ++j) {
-        atLeast += count[j];
-        if (count[j] > 0) best = std::max(best, ceilDiv(atLeast, capacity / size[j]));
-    }
-    for (Length k = 1; k <= 8; ++k) {
-        // u(x) = x when (k+1)x is a whole multiple of C, else ⌊(k+1)x ÷ C⌋ ÷ k; summed in units of 1 ÷ kC.
-        Length sum = 0;
-        for (std::size_t j = 0; j < m; ++j) {
-            const Length scaled = (k + 1) * size[j];
-            sum += count[j] * (scaled % capacity == 0 ? size[j] * k : scaled / capacity * capacity);
-        }
-        best = std::max(best, ceilDiv(sum, k * capacity));
-    }
-    return static_cast<int>(best);
-}
-
-int bound(const std::vector<Length>& size, const Counts& count, Length capacity) {
-    return std::max(boundL2(size, count, capacity), boundDff(size, count, capacity));
-}
-
-std::vector<Counts> firstFitDecreasing(const TInstance& in) {
-    std::vector<Counts> bars;
-    std::vector<Length> load;
-    for (std::size_t j = 0; j < in.size.size(); ++j) {
-        for (int c = 0; c < in.count[j]; ++c) {
-            std::size_t b = 0;
-            while (b < bars.size() && load[b] + in.size[j] > in.capacity)
-                ++b;
-            if (b == bars.size()) {
-                bars.emplace_back(in.size.size(), 0);
-                load.push_back(0);
-            }
-            ++bars[b][j];
-            load[b] += in.size[j];
-        }
-    }
-    return bars;
-}
-
-// Bin completion: bars are filled one at a time, each with the longest piece left and a set of
-// further pieces to which no remaining piece could be added. Any plan can be turned into one of
-// this form without more bars, so searching these sets exhaustively is exact.
-class TSearch {
-public:
-    TSearch(const TInstance& in, Clock::time_point deadline) : m_in(in), m_deadline(deadline), m_left(in.count) {}
-
-    void run(std::vector<Counts> incumbent, int rootBound) {
-        m_best = std::move(incumbent);
-        m_rootBound = rootBound;
-        if (static_cast<int>(m_best.size()) > rootBound) dive(0);
-    }
-    const std::vector<Counts>& best() const { return m_best; }
-    bool timedOut() const { return m_timedOut; }
-    bool exhaustive() const { return !m_timedOut && !m_incomplete; }
-    long long nodes() const { return m_nodes; }
-
-private:
-    bool finished() const { return m_timedOut || static_cast<int>(m_best.size()) <= m_rootBound; }
-
-    void dive(int depth) {
-        if ((++m_nodes & 63) == 0 && Clock::now() > m_deadline) m_timedOut = true;
-        if (finished()) return;
-        std::size_t first = 0;
-        while (first < m_left.size() && m_left[first] == 0)
-            ++first;
-        if (first == m_left.size()) {
-            if (depth < static_cast<int>(m_best.size())) m_best = m_path;
-            return;
-        }
-        const int bound = BarPacking::bound(m_in.size, m_left, m_in.capacity);
-        if (depth + bound >= static_cast<int>(m_best.size())) return;
-        // The same pieces left at no smaller depth were already searched to the end.
-        auto seen = m_seen.find(m_left);
-        if (seen != m_seen.end() && seen->second <= depth) return;
-        if (m_seen.size() < 2000000) m_seen[m_left] = depth;
-
-        std::vector<std::pair<Length, Counts>> completions;
-        Counts take(m_left.size(), 0);
-        take[first] = 1;
-        m_first = first;
-        --m_left[first];
-        complete(first, m_in.capacity - m_in.size[first], take, completions);
-        ++m_left[first];
-        // Fullest bars first: the first dive is a minimum-slack plan.
-        std::stable_sort(completions.begin(), completions.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& completion : completions) {
-            const Counts& bar = completion.second;
-            for (std::size_t j = 0; j < bar.size(); ++j)
-                m_left[j] -= bar[j];
-            m_path.push_back(bar);
-            dive(depth + 1);
-            m_path.pop_back();
-            for (std::size_t j = 0; j < bar.size(); ++j)
-                m_left[j] += bar[j];
-            if (finished() || depth + bound >= static_cast<int>(m_best.size())) return;
-        }
-    }
-
-    // Adds pieces of size index j and shorter beyond the longest one (already out of m_left); keeps
-    // only sets that no remaining piece fits beside.
-    void complete(std::size_t j, Length slack, Counts& take, std::vector<std::pair<Length, Counts>>& out) {
-        if (m_timedOut) return;
-        if ((++m_nodes & 1023) == 0 && Clock::now() > m_deadline) m_timedOut = true;
-        if (j == take.size()) {
-            for (std::size_t k = 0; k < take.size(); ++k)
-                if (m_left[k] > extra(take, k) && m_in.size[k] <= slack) return;
-            // Very many ways to fill one bar (many distinct short pieces): the search goes on with
-            // the first ones but no longer proves anything.
-            if (out.size() >= MaxCompletions) {
-                m_incomplete = true;
-                return;
-            }
-            out.emplace_back(slack, take);
-            return;
-        }
-        const int own = take[j];
-        const Length most = std::min<Length>(m_left[j], slack / m_in.size[j]);
-        for (Length t = most; t >= 0; --t) {
-            take[j] = own + static_cast<int>(t);
-            complete(j + 1, slack - t * m_in.size[j], take, out);
-        }
-        take[j] = own;
-    }
-
-    int extra(const Counts& take, std::size_t k) const { return take[k] - (k == m_first ? 1 : 0); }
-
-    const TInstance& m_in;
-    Clock::time_point m_deadline;
-    Counts m_left;
-    std::vector<Counts> m_path;
-    std::vector<Counts> m_best;
-    std::map<Counts, int> m_seen;
-    static constexpr std::size_t MaxCompletions = 4000;
-    std::size_t m_first = 0;
-    bool m_incomplete = false;
-    int m_rootBound = 0;
-    bool m_timedOut = false;
-    long long m_nodes = 0;
-};
 
 // Of the pieces of two bars, the set with the least length that still leaves the others fitting one
 // bar: cutting it alone gives the longest offcut two bars can leave.
@@ -282,21 +88,38 @@ void gatherOffcuts(const TInstance& in, std::vector<std::vector<std::size_t>>& b
     };
     for (auto& bar : bars)
         std::sort(bar.begin(), bar.end());
+    // Equal bars side by side: a pair that gained nothing is not tried again with a copy of either.
+    std::sort(bars.begin(), bars.end());
+    std::vector<Length> rooms;
+    for (const auto& bar : bars)
+        rooms.push_back(room(bar));
     bool changed = true;
     while (changed && Clock::now() < deadline) {
         changed = false;
+        bool previousChanged = true;
         for (std::size_t a = 0; a < bars.size(); ++a) {
+            if (!previousChanged && bars[a] == bars[a - 1]) continue;
+            previousChanged = false;
+            const std::vector<std::size_t>* failed = nullptr;
             for (std::size_t b = a + 1; b < bars.size(); ++b) {
-                if (bars[a] == bars[b]) continue;
+                // With one bar full the two cannot leave more room in one bar than the other has.
+                if (rooms[a] == 0 || rooms[b] == 0 || bars[a] == bars[b]) continue;
+                if (failed != nullptr && *failed == bars[b]) continue;
                 if (Clock::now() > deadline) break;
                 std::vector<std::size_t> pieces = bars[a];
                 pieces.insert(pieces.end(), bars[b].begin(), bars[b].end());
                 TPairSplit split(in, std::move(pieces));
                 std::vector<std::size_t> light, heavy;
-                if (!split.improve(std::max(room(bars[a]), room(bars[b])), light, heavy)) continue;
+                if (!split.improve(std::max(rooms[a], rooms[b]), light, heavy)) {
+                    failed = &bars[b];
+                    continue;
+                }
                 bars[a] = std::move(light);
                 bars[b] = std::move(heavy);
-                changed = true;
+                rooms[a] = room(bars[a]);
+                rooms[b] = room(bars[b]);
+                failed = nullptr;
+                changed = previousChanged = true;
             }
         }
     }
@@ -336,37 +159,146 @@ std::vector<std::vector<std::size_t>> expand(const std::vector<Counts>& plan) {
     return bars;
 }
 
+// FFD as bars of counts.
+std::vector<Counts> firstFitDecreasing(const TInstance& in) {
+    std::vector<Counts> bars;
+    std::vector<Length> load;
+    for (std::size_t j = 0; j < in.size.size(); ++j) {
+        for (int c = 0; c < in.count[j]; ++c) {
+            std::size_t b = 0;
+            while (b < bars.size() && load[b] + in.size[j] > in.capacity)
+                ++b;
+            if (b == bars.size()) {
+                bars.emplace_back(in.size.size(), 0);
+                load.push_back(0);
+            }
+            ++bars[b][j];
+            load[b] += in.size[j];
+        }
+    }
+    return bars;
+}
+
+// The plan of fewest bars for one instance and how far it is proven.
+struct TSolved {
+    std::vector<Counts> best;
+    int simpleBound = 0;
+    int lowerBound = 0;
+    bool timedOut = false;
+    bool exhaustive = false;
+    long long nodes = 0;
+};
+
+// Distinct sizes past which the plan is repaired before the relaxation is solved, which then is slow.
+constexpr std::size_t ManySizes = 100;
+
+TSolved solve(const TInstance& in, Clock::time_point deadline) {
+    TSolved solved;
+    solved.simpleBound = SimpleBound(in.size, in.count, in.capacity);
+    solved.lowerBound = solved.simpleBound;
+    solved.best = firstFitDecreasing(in);
+    const Clock::time_point start = Clock::now();
+    auto improve = [&](std::vector<Counts> plan) {
+        if (!plan.empty() && plan.size() < solved.best.size()) solved.best = std::move(plan);
+    };
+    auto done = [&] { return static_cast<int>(solved.best.size()) <= solved.lowerBound; };
+    if (done()) return solved;
+    const auto share = [&](double part) {
+        return start + std::chrono::duration_cast<Clock::duration>((deadline - start) * part);
+    };
+    auto repair = [&](double part) {
+        improve(
+            RepairPlan(in, solved.best, solved.lowerBound, share(part), static_cast<std::uint32_t>(in.size.size())));
+    };
+    // A plan with as many bars as the bound, searched under the room the bound leaves; a search that
+    // ends without one raises the bound by a bar.
+    auto meetBound = [&](double part) {
+        const TBudgetResult found = SearchWithinBudget(in, solved.lowerBound, share(part));
+        solved.nodes += found.nodes;
+        if (found.found)
+            improve(found.plan);
+        else if (found.exhausted)
+            ++solved.lowerBound;
+    };
+    improve(FullestBarsFirst(in, in.count, share(0.2)));
+    if (done()) return solved;
+    const bool manySizes = in.size.size() > ManySizes;
+    // Pieces that (nearly) fill their bars exactly: the bound is met by searching under its room.
+    const bool tight = WasteBudget(in, solved.lowerBound) <= in.capacity / 4;
+    if (manySizes && tight) {
+        meetBound(0.8);
+        if (done()) return solved;
+    }
+    if (manySizes) {
+        repair(0.6);
+        if (done()) return solved;
+    }
+    TPatternLp lp(in, solved.best);
+    if (lp.solve(share(manySizes ? 0.75 : 0.6), static_cast<int>(solved.best.size()))) {
+        const int before = solved.lowerBound;
+        solved.lowerBound = std::max(solved.lowerBound, lp.safeBound());
+        if (done()) return solved;
+        const bool raised = solved.lowerBound > before;
+        // Dives again along other paths while their share of the time lasts.
+        for (std::uint32_t variant = 0; !done() && Clock::now() < share(0.7); ++variant)
+            improve(DiveForPlan(in, lp, static_cast<int>(solved.best.size()), share(0.7), variant));
+        if (done()) return solved;
+        if (!manySizes && (raised || tight)) {
+            meetBound(0.85);
+            if (done()) return solved;
+        }
+    }
+    // The exact search proves small cases; on large ones the repair gets on faster.
+    const TCompletionResult search = SearchBinCompletion(in, solved.best, solved.lowerBound, share(0.85));
+    solved.best = search.best;
+    solved.timedOut = search.timedOut;
+    solved.exhaustive = search.exhaustive;
+    solved.nodes = search.nodes;
+    if (done() || solved.exhaustive) return solved;
+    repair(1.0);
+    return solved;
+}
+
 } // namespace
 
 int LowerBound(const std::vector<TDemand>& demand, const TBarStock& stock) {
-    const TInstance in = makeInstance(demand, stock);
-    return bound(in.size, in.count, in.capacity);
+    const TInstance in = MakeInstance(demand, stock);
+    return SimpleBound(in.size, in.count, in.capacity);
+}
+
+int PatternLowerBound(const std::vector<TDemand>& demand, const TBarStock& stock, std::chrono::milliseconds limit) {
+    const TInstance in = MakeInstance(demand, stock);
+    const int simple = SimpleBound(in.size, in.count, in.capacity);
+    if (in.size.empty()) return simple;
+    TPatternLp lp(in);
+    lp.solve(Clock::now() + limit, std::numeric_limits<int>::max());
+    return std::max(simple, lp.safeBound());
 }
 
 std::vector<TBar> FirstFitDecreasing(const std::vector<TDemand>& demand, const TBarStock& stock) {
-    const TInstance in = makeInstance(demand, stock);
+    const TInstance in = MakeInstance(demand, stock);
     return toBars(in, expand(firstFitDecreasing(in)), stock);
 }
 
 TPacking Pack(const std::vector<TDemand>& demand, const TBarStock& stock, std::chrono::milliseconds limit) {
-    const TInstance in = makeInstance(demand, stock);
+    const TInstance in = MakeInstance(demand, stock);
     TPacking result;
     if (in.size.empty()) {
         result.proven = true;
         return result;
     }
-    result.lowerBound = bound(in.size, in.count, in.capacity);
     // The search stops a twentieth of the time early; gathering the offcuts has the rest.
     const Clock::time_point end = Clock::now() + limit;
-    TSearch search(in, end - limit / 20);
-    search.run(firstFitDecreasing(in), result.lowerBound);
-    result.timedOut = search.timedOut();
-    result.nodes = search.nodes();
-    auto plan = expand(search.best());
+    const TSolved solved = solve(in, end - limit / 20);
+    result.lowerBound = solved.lowerBound;
+    result.simpleBound = solved.simpleBound;
+    result.timedOut = solved.timedOut;
+    result.nodes = solved.nodes;
+    auto plan = expand(solved.best);
     gatherOffcuts(in, plan, end);
     result.bars = toBars(in, plan, stock);
     // Gathering offcuts may empty a bar and so meet the bound the search did not reach in time.
-    result.proven = search.exhaustive() || static_cast<int>(result.bars.size()) <= result.lowerBound;
+    result.proven = solved.exhaustive || static_cast<int>(result.bars.size()) <= result.lowerBound;
     return result;
 }
 

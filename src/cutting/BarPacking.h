@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-// Cutting pieces of one profile kind from stock bars of one length with the fewest bars: an exact
-// bin-completion branch and bound with the Martello–Toth L2 bound (docs/CUTTING_PLAN.md).
+// Cutting pieces of one profile kind from stock bars of one length with the fewest bars: quick bounds
+// and the pattern relaxation's bound, plans by first fit, by filling bars fullest first and by diving
+// in the relaxation, and an exact bin-completion branch and bound (docs/CUTTING_PLAN.md).
 // Lengths are whole units (hundredths of a centimetre); nothing here knows about texts or windows.
 namespace BarPacking {
 
@@ -30,7 +31,8 @@ struct TBar {
 
 struct TPacking {
     std::vector<TBar> bars;
-    int lowerBound = 0;    // the larger of the continuous bound and L2, before any search
+    int lowerBound = 0;    // the best bound proven: LowerBound, raised by the pattern bound when needed
+    int simpleBound = 0;   // LowerBound alone
     bool proven = false;   // no plan with fewer bars exists
     bool timedOut = false; // the search stopped at the time limit
     long long nodes = 0;
@@ -48,5 +50,10 @@ std::vector<TBar> FirstFitDecreasing(const std::vector<TDemand>& demand, const T
 // The largest of the continuous bound ⌈Σ(piece + kerf) ÷ (usable + kerf)⌉, Martello and Toth's L2, the
 // bound of at most ⌊C ÷ s⌋ pieces of size s or more in a bar, and Fekete and Schepers' u(k), k = 1 … 8.
 int LowerBound(const std::vector<TDemand>& demand, const TBarStock& stock);
+
+// The larger of LowerBound and the rounded-up value of the linear relaxation over cutting patterns
+// (Gilmore and Gomory), by column generation within the time limit and checked in whole numbers.
+int PatternLowerBound(const std::vector<TDemand>& demand, const TBarStock& stock,
+                      std::chrono::milliseconds limit = std::chrono::milliseconds(1000));
 
 } // namespace BarPacking
