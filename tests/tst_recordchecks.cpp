@@ -65,7 +65,7 @@ private slots:
         if (resave) {
             TOrderRecord record = *OrderStore::readOrder(m_order);
             record.kalan = 500;
-            OrderStore::replaceOrder(record);
+            OrderStore::replaceOrder(record, record.surum);
             QCOMPARE(balance(), 500.0);
         } else {
             QVERIFY(OrderStore::deleteOrder(m_order));
@@ -98,14 +98,14 @@ private slots:
         *target = amount;
         if (!refused) {
             // Within the limits an order's amounts can be stored and re-saved.
-            QCOMPARE(refusalOf([&] { OrderStore::replaceOrder(record); }), QStringLiteral("<stored>"));
+            QCOMPARE(refusalOf([&] { OrderStore::replaceOrder(record, record.surum); }), QStringLiteral("<stored>"));
             QCOMPARE(balanceMismatches(), QStringList());
             return;
         }
         const QString message = RecordCheckTexts::amountOutOfRange.arg(field).arg(amount);
         TOrderRecord fresh = record;
         QCOMPARE(refusalOf([&] { OrderStore::insertOrder(fresh); }), message);
-        QCOMPARE(refusalOf([&] { OrderStore::replaceOrder(record); }), message);
+        QCOMPARE(refusalOf([&] { OrderStore::replaceOrder(record, record.surum); }), message);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM siparis")), 1);
         QCOMPARE(OrderStore::readOrder(m_order)->kalan, 100);
         QCOMPARE(balance(), 100.0);
@@ -170,7 +170,7 @@ private slots:
             target = text;
             TOrderRecord fresh = record;
             QCOMPARE(refusalOf([&] { OrderStore::insertOrder(fresh); }), message);
-            QCOMPARE(refusalOf([&] { OrderStore::replaceOrder(record); }), message);
+            QCOMPARE(refusalOf([&] { OrderStore::replaceOrder(record, record.surum); }), message);
             QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM siparis")), 1);
             QCOMPARE(OrderStore::readOrder(m_order)->note, stored.note);
             QCOMPARE(OrderStore::readOrder(m_order)->siparisadi, stored.siparisadi);
@@ -184,7 +184,7 @@ private slots:
         record.siparisadi = QStringLiteral("Çift\tKanat 🚪 ") + QChar(0xFEFF) + QStringLiteral("Ayna");
         record.note = QString(2000, QLatin1Char('N'));
         record.ilave[0] = QString(40, QLatin1Char('i'));
-        OrderStore::replaceOrder(record);
+        OrderStore::replaceOrder(record, record.surum);
         const TOrderRecord back = *OrderStore::readOrder(m_order);
         QCOMPARE(back.musteriadi, record.musteriadi);
         QCOMPARE(back.siparisadi, record.siparisadi);
