@@ -20,6 +20,7 @@
 #include "records/OrderDatabase.h"
 #include "records/OrderList.h"
 #include "records/OrderListCount.h"
+#include "session/OrderListing.h"
 #include "session/Session.h"
 #include "ui/Unit13.h"
 

@@ -267,7 +267,7 @@ private slots:
         customers()->close();
         RecordsSupport::storeOrder(1, QStringLiteral("Ali"), Clock::today());
         program->messages.shown.clear();
-        QWidget* window = orderList ? static_cast<QWidget*>(program->windows->form9()) : customers();
+        QWidget* window = orderList ? static_cast<QWidget*>(program->windows->orderList()) : customers();
         const char* command = orderList ? "actionOpen" : "actionCustomers";
 
         {
