@@ -1,5 +1,6 @@
 #include "model/Clock.h"
 #include "records/OrderStore.h"
+#include "session/ReopenOrder.h"
 #include "support/RecordsFixture.h"
 #include "support/RecordsProgramFixture.h"
 #include "ui/MessageBoxBackend.h"
@@ -189,7 +190,7 @@ private slots:
         QCOMPARE(shown(), QList<int>());
         click(orders(), "Button2");
         QVERIFY(orders()->isVisible());
-        QCOMPARE(program->messages.shown, QStringList());
+        QCOMPARE(program->messages.shown, QStringList{ReopenOrderTexts::incomplete.arg(7)});
     }
 
     void silOnNoKeepsOnYesDeletesAndKeepsTheFilter() {

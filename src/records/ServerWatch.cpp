@@ -92,7 +92,8 @@ QElapsedTimer g_outermost; // since the outermost watched wait began
 
 // The socket of an open server connection, or -1.
 int serverSocket(const QSqlDatabase& db) {
-    if (!db.isOpen() || !db.driver()) return -1;
+    // Only a server connection has a socket to watch; a local file never waits on the network.
+    if (!db.isOpen() || !db.driver() || db.driverName() != QLatin1String("QPSQL")) return -1;
     const QVariant handle = db.driver()->handle();
     // The driver's handle is the client library's connection (named by its typedef or its struct).
     const char* type = handle.typeName();
